@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kestrom {
+
+// Where a command reads its input and writes its output; tests give it buffers.
+class Console {
+public:
+    virtual ~Console() = default;
+    virtual void writeOut(const QByteArray& bytes) = 0;
+    virtual void writeErr(const QString& text) = 0;
+    virtual QByteArray readIn() = 0;
+};
+
+// The process's standard streams.
+class StdConsole : public Console {
+public:
+    void writeOut(const QByteArray& bytes) override;
+    void writeErr(const QString& text) override;
+    QByteArray readIn() override;
+};
+
+} // namespace kestrom
