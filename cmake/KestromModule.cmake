@@ -11,13 +11,19 @@ function(kestrom_module name)
     kestrom_set_warnings(${target})
 endfunction()
 
-# kestrom_test(NAME SOURCES ... LIBS ...): one GoogleTest program, each case its own CTest test
-# so that every case runs in a fresh process with its own hermetic folders.
+# kestrom_test(NAME [GUI] SOURCES ... LIBS ...): one GoogleTest program, each case its own CTest
+# test so that every case runs in a fresh process with its own hermetic folders. GUI tests get a
+# QApplication on the offscreen platform.
 function(kestrom_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     set(target test_${name})
     add_executable(${target} ${ARG_SOURCES})
-    target_link_libraries(${target} PRIVATE ${ARG_LIBS} kestrom_test_support GTest::gtest)
+    if(ARG_GUI)
+        set(support kestrom_gui_test_support)
+    else()
+        set(support kestrom_test_support)
+    endif()
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} ${support} GTest::gtest)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     kestrom_set_warnings(${target})
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
