@@ -42,6 +42,9 @@ constexpr const char* kSchema =
 RegistryHive::RegistryHive(QString file) : file_(std::move(file)) {}
 
 RegistryHive::State RegistryHive::ensureOpen() {
+    // Another program may have made the file since we last looked.
+    if (state_ == State::Missing && QFileInfo::exists(file_))
+        state_ = State::Unopened;
     if (state_ != State::Unopened)
         return state_;
     if (!QFileInfo::exists(file_)) {

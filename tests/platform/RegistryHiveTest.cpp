@@ -85,6 +85,14 @@ TEST(RegistryHive, AMissingFileReadsEmptyAndIsMadeOnTheFirstWrite) {
     EXPECT_TRUE(QFile::exists(file));
 }
 
+TEST(RegistryHive, SeesAFileAnotherProgramMadeMeanwhile) {
+    const QString file = hivePath("later.db");
+    RegistryHive reader(file);
+    EXPECT_FALSE(reader.keyExists(QStringLiteral("k")));
+    RegistryHive(file).setValue(QStringLiteral("k"), RegValue::fromString("v", "1"));
+    EXPECT_EQ(reader.value(QStringLiteral("k"), "v")->text(), "1");
+}
+
 TEST(RegistryHive, AnEmptyFileIsAnEmptyHive) {
     const QString file = hivePath("empty.db");
     QFile(file).open(QIODevice::WriteOnly);
