@@ -148,9 +148,9 @@ void attachLabels(std::vector<Drive>& drives, const std::vector<MountEntry>& mou
 
 } // namespace
 
-DriveTable DriveTable::fromSpec(const QString& spec) {
+DriveTable DriveTable::fromSetting(const QString& setting) {
     DriveTable table;
-    for (const QString& item : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString& item : setting.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype eq = item.indexOf(u'=');
         if (eq != 1 || !item[0].isLetter() || item[0].unicode() > 127)
             continue;
@@ -200,13 +200,13 @@ DriveTable DriveTable::fromMounts(const QString& mountsText) {
 const DriveTable& DriveTable::current() {
     // Rebuilt whenever KESTROM_DRIVES changes, so a test can point it at a new tree.
     static std::map<QString, std::unique_ptr<DriveTable>> cache;
-    const QByteArray spec = qgetenv("KESTROM_DRIVES");
-    const QString key = spec.isNull() ? QStringLiteral("\n") : QString::fromUtf8(spec);
+    const QByteArray setting = qgetenv("KESTROM_DRIVES");
+    const QString key = setting.isNull() ? QStringLiteral("\n") : QString::fromUtf8(setting);
     auto it = cache.find(key);
     if (it == cache.end()) {
-        auto table = std::make_unique<DriveTable>(spec.isNull() ? fromMounts(readMountTable())
-                                                                : fromSpec(key));
-        if (!spec.isNull())
+        auto table = std::make_unique<DriveTable>(setting.isNull() ? fromMounts(readMountTable())
+                                                                : fromSetting(key));
+        if (!setting.isNull())
             attachLabels(table->drives_, parseMounts(readMountTable()));
         it = cache.emplace(key, std::move(table)).first;
     }

@@ -30,7 +30,7 @@ class DriveTable {
 public:
     // "C=/srv/c:3;D=/mnt/stick:2", optionally with a label after the type ("C=/srv/c:3:System").
     // Malformed entries are skipped.
-    static DriveTable fromSpec(const QString& spec);
+    static DriveTable fromSetting(const QString& setting);
     // C: is "/"; removable media, optical discs and network file systems of the mount table
     // (the /proc/self/mounts format) take the next free letters.
     static DriveTable fromMounts(const QString& mountsText);

@@ -7,7 +7,7 @@ namespace {
 
 TEST(DriveTable, ReadsTheVariableFormat) {
     const DriveTable table =
-        DriveTable::fromSpec(QStringLiteral("C=/srv/c:3;d=/mnt/stick:2;E=/mnt/a:b:4:Backup;"
+        DriveTable::fromSetting(QStringLiteral("C=/srv/c:3;d=/mnt/stick:2;E=/mnt/a:b:4:Backup;"
                                             "bad;F=relative:3;G=/srv/g"));
     ASSERT_EQ(table.drives().size(), 4u);
     EXPECT_EQ(table.find(u'c')->hostRoot, QStringLiteral("/srv/c"));
@@ -40,7 +40,7 @@ TEST(DriveTable, GivesMediaAndNetworkMountsTheNextLetters) {
 }
 
 TEST(DriveTable, FindsTheDriveOfAHostPathByTheLongestRoot) {
-    const DriveTable table = DriveTable::fromSpec(QStringLiteral("C=/:3;D=/mnt/d:2"));
+    const DriveTable table = DriveTable::fromSetting(QStringLiteral("C=/:3;D=/mnt/d:2"));
     QString rest;
     EXPECT_EQ(table.driveForHostPath(QStringLiteral("/mnt/d/x/y"), &rest)->letter, u'D');
     EXPECT_EQ(rest, QStringLiteral("x/y"));
