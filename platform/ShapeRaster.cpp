@@ -118,7 +118,9 @@ PixelMask PolygonArea(std::span<const QPoint> points, const TRect& limit) {
     const TRect& b = mask.Bounds();
     std::vector<double> crossings;
     for (int y = b.Top; y < b.Bottom; ++y) {
-        const double yc = y + 0.5;
+        // Vertices name pixels, as line ends do, so rows are sampled at whole coordinates:
+        // the fill then meets the outline drawn through the same vertices.
+        const double yc = y;
         crossings.clear();
         for (std::size_t i = 0; i < points.size(); ++i) {
             const QPoint& p = points[i];
@@ -129,8 +131,8 @@ PixelMask PolygonArea(std::span<const QPoint> points, const TRect& limit) {
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
             // Half-open [a, b): the right edge belongs to the next figure.
-            const double first = std::ceil(crossings[i] - 0.5);
-            const double end = std::ceil(crossings[i + 1] - 0.5);
+            const double first = std::ceil(crossings[i]);
+            const double end = std::ceil(crossings[i + 1]);
             const int x0 = static_cast<int>(std::max(first, static_cast<double>(b.Left)));
             const int x1 = static_cast<int>(std::min(end, static_cast<double>(b.Right)));
             mask.SetRun(y, x0, x1);
