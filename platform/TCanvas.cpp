@@ -3,6 +3,7 @@
 #include "platform/NearestScale.h"
 #include "platform/ShapeRaster.h"
 #include "platform/TBitmap.h"
+#include "platform/TextLayout.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -219,27 +220,94 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
     paintMask(pixel, brushFor(color), QPainter::CompositionMode_Source);
 }
 
+void TCanvas::drawTextRuns(int x, int y, const std::vector<TextRun>& runs, int width,
+                           const TRect* box) {
+    if (device_ == nullptr)
+        return;
+    const QFont font = font_.ToQFont();
+    const QFontMetrics metrics(font);
+    if (!brush_.IsClear())
+        paintMask(RectangleArea(TRect{x, y, x + width, y + metrics.height()},
+                                box != nullptr ? *box : limit()),
+                  brushFor(brush_.Color()), QPainter::CompositionMode_Source);
+    QRegion region;
+    if (box != nullptr)
+        region =
+            QRegion(box->Left + origin_.x(), box->Top + origin_.y(), box->Width(), box->Height());
+    if (clip_)
+        region = box != nullptr ? region.intersected(clip_->ToQRegion()) : clip_->ToQRegion();
+    if (box != nullptr && region.isEmpty())
+        return;
+    QPainter painter(device_);
+    if (box != nullptr || clip_)
+        painter.setClipRegion(region);
+    const QColor color = QColor::fromRgb(ColorToQRgb(font_.Color()));
+    painter.setPen(color);
+    painter.setFont(font);
+    const int baseline = y + origin_.y() + metrics.ascent();
+    const int underlineTop = baseline + metrics.underlinePos();
+    const int underlineHeight = std::max(1, static_cast<int>(metrics.lineWidth()));
+    for (const TextRun& run : runs) {
+        const int left = x + run.x + origin_.x();
+        painter.drawText(QPoint(left, baseline), run.text);
+        // Marked characters get their own underline; the text itself is laid out whole.
+        for (const qsizetype i : run.underlined) {
+            const int from = metrics.horizontalAdvance(run.text.left(i));
+            const int to = metrics.horizontalAdvance(run.text.left(i + 1));
+            painter.fillRect(QRect(left + from, underlineTop, to - from, underlineHeight), color);
+        }
+    }
+}
+
 void TCanvas::TextOut(int x, int y, const QString& text) {
     const QSize extent = TextExtent(text);
-    if (device_ != nullptr) {
-        if (!brush_.IsClear())
-            paintMask(RectangleArea(TRect{x, y, x + extent.width(), y + extent.height()}, limit()),
-                      brushFor(brush_.Color()), QPainter::CompositionMode_Source);
-        QPainter painter(device_);
-        if (clip_)
-            painter.setClipRegion(clip_->ToQRegion());
-        const QFont font = font_.ToQFont();
-        painter.setFont(font);
-        painter.setPen(QColor::fromRgb(ColorToQRgb(font_.Color())));
-        painter.drawText(QPoint(x + origin_.x(), y + origin_.y() + QFontMetrics(font).ascent()),
-                         text);
-    }
+    drawTextRuns(x, y, {TextRun{0, text, {}}}, extent.width(), nullptr);
     penPos_ = QPoint(x + extent.width(), y);
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
     const QFontMetrics metrics(font_.ToQFont());
     return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+int TCanvas::DrawText(const QString& text, TRect& box, unsigned flags) {
+    const QFont font = font_.ToQFont();
+    const int lineHeight = QFontMetrics(font).height();
+    TextLayoutOptions options;
+    options.singleLine = (flags & DT_SINGLELINE) != 0;
+    options.noPrefix = (flags & DT_NOPREFIX) != 0;
+    options.expandTabs = (flags & DT_EXPANDTABS) != 0;
+    options.wordBreak = (flags & DT_WORDBREAK) != 0;
+    options.maxWidth = box.Width();
+    // An empty text has no line at all.
+    const std::vector<TextLine> lines =
+        text.isEmpty() ? std::vector<TextLine>() : LayOutText(text, font, options);
+    const int height = static_cast<int>(lines.size()) * lineHeight;
+    if ((flags & DT_CALCRECT) != 0) {
+        int widest = 0;
+        for (const TextLine& line : lines)
+            widest = std::max(widest, line.width);
+        box.Right = box.Left + widest;
+        box.Bottom = box.Top + height;
+        return height;
+    }
+    int top = box.Top;
+    if (options.singleLine && (flags & DT_VCENTER) != 0)
+        top = box.Top + (box.Height() - height) / 2;
+    else if (options.singleLine && (flags & DT_BOTTOM) != 0)
+        top = box.Bottom - height;
+    const TRect* clipBox = (flags & DT_NOCLIP) != 0 ? nullptr : &box;
+    int y = top;
+    for (const TextLine& line : lines) {
+        int x = box.Left;
+        if ((flags & DT_CENTER) != 0)
+            x = box.Left + (box.Width() - line.width) / 2;
+        else if ((flags & DT_RIGHT) != 0)
+            x = box.Right - line.width;
+        drawTextRuns(x, y, line.runs, line.width, clipBox);
+        y += lineHeight;
+    }
+    return top - box.Top + height;
 }
 
 void TCanvas::DrawIcon(int x, int y, const IconObject& icon) {
