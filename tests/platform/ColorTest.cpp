@@ -14,6 +14,16 @@ TEST(Colors, RedIsTheLowByte) {
     EXPECT_EQ(GetBValue(clBlue), 255);
 }
 
+TEST(Colors, SystemColoursShowTheClassicScheme) {
+    EXPECT_EQ(ColorToRGB(clBtnFace), clSilver);
+    EXPECT_EQ(ColorToRGB(clGrayText), clGray);
+    EXPECT_EQ(ColorToRGB(clHighlight), clNavy);
+    EXPECT_EQ(ColorToRGB(clWindow), clWhite);
+    EXPECT_EQ(ColorToRGB(kSystemColorFlag | 99), clBlack);
+    // The scroll box's colour with bit 23 set on a system colour is no known colour.
+    EXPECT_EQ(ColorToRGB(clBtnFace | 0x800000), clBlack);
+}
+
 TEST(Colors, PaletteColoursResolveThroughTheInstalledPalette) {
     // Without a palette: the standard sixteen by index, the colour itself when relative.
     EXPECT_EQ(ColorToRGB(PALETTEINDEX(12)), clBlue);
