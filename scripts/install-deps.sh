@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
-          qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev)
+          qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev icoutils)
 
 missing=()
 for p in "${packages[@]}"; do
