@@ -23,6 +23,8 @@ struct SearchState {
     QString pattern;
     std::vector<QString> names;
     size_t next = 0;
+    QString matchedName;
+    FileIdentity matchedIdentity;
 };
 
 namespace {
@@ -74,6 +76,9 @@ int advance(TSearchRec& f) {
         const int attr = attributesOf(hostPath, name, st);
         if ((attr & f.ExcludeAttr) != 0)
             continue;
+        state.matchedName = name;
+        state.matchedIdentity = {static_cast<std::uint64_t>(st.st_dev),
+                                 static_cast<std::uint64_t>(st.st_ino)};
         f.Name = name;
         f.Attr = attr;
         f.Time = packDosDateTime(st.st_mtime);
@@ -133,6 +138,31 @@ int FindNext(TSearchRec& f) {
 
 void FindClose(TSearchRec& f) {
     f.FindHandle.reset();
+}
+
+bool FindIdentity(const TSearchRec& f, FileIdentity& id) {
+    if (!f.FindHandle || f.FindHandle->matchedName.isEmpty())
+        return false;
+    id = f.FindHandle->matchedIdentity;
+    return true;
+}
+
+QString FindHostPath(const TSearchRec& f) {
+    if (!f.FindHandle || f.FindHandle->matchedName.isEmpty())
+        return {};
+    const SearchState& state = *f.FindHandle;
+    return (state.hostFolder.isEmpty() ? QStringLiteral("/") : state.hostFolder + u'/') +
+           state.matchedName;
+}
+
+bool GetFileIdentity(const QString& path, FileIdentity& id) {
+    const HostLocation where = WinPath::toHost(path);
+    struct stat st {};
+    if (where.error != 0 || !where.exists ||
+        ::stat(QFile::encodeName(where.hostPath).constData(), &st) != 0)
+        return false;
+    id = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return true;
 }
 
 } // namespace kestrom
