@@ -376,6 +376,7 @@ void TTreeFileList::ReadDirectory(const QString& target) {
     QString old;
     {
         ErrorModeScope errorMode;
+        const DirectoryReadScope readOnce;
         if (!TreeView || isSpecialFile) {
             ClearItems();
             SetItemIndex(-1);

@@ -38,6 +38,17 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// While one exists on a thread, the searches started there read each folder once: a search
+// of a folder read last reuses that read. A listing opens one, so that its passes over one
+// folder (one per mask token, one for the sub-folders) cost one read.
+class DirectoryReadScope {
+public:
+    DirectoryReadScope();
+    ~DirectoryReadScope();
+    DirectoryReadScope(const DirectoryReadScope&) = delete;
+    DirectoryReadScope& operator=(const DirectoryReadScope&) = delete;
+};
+
 // The identity of the entry f last matched; false when f holds no match.
 bool FindIdentity(const TSearchRec& f, FileIdentity& id);
 // The host path of the entry f last matched, its name spelt as on the host; empty when f

@@ -213,5 +213,22 @@ TEST_F(DirectorySearch, NamesTheHostEntryAndItsIdentityOfEachMatch) {
     EXPECT_FALSE(GetFileIdentity(QStringLiteral("C:\\Id\\none"), folder));
 }
 
+TEST_F(DirectorySearch, ReadScopeReadsAFolderOnceAndOnlyWhileItLasts) {
+    tree.file(QStringLiteral("Once/a.cur"));
+    TSearchRec rec;
+    {
+        const DirectoryReadScope scope;
+        ASSERT_EQ(listAll(QStringLiteral("C:\\Once\\*.cur"), faAnyFile).size(), 1u);
+        tree.file(QStringLiteral("Once/b.cur"));
+        // The same folder, by another spelling, comes from the first read.
+        EXPECT_EQ(listAll(QStringLiteral("c:\\once\\..\\Once\\*.cur"), faAnyFile).size(), 1u);
+        EXPECT_EQ(FindFirst(QStringLiteral("C:\\Once\\b.cur"), faAnyFile, rec), kErrorFileNotFound);
+    }
+    EXPECT_EQ(listAll(QStringLiteral("C:\\Once\\*.cur"), faAnyFile).size(), 2u);
+    ASSERT_EQ(FindFirst(QStringLiteral("C:\\Once\\b.cur"), faAnyFile, rec), 0);
+    EXPECT_EQ(rec.Attr, faArchive);
+    FindClose(rec);
+}
+
 } // namespace
 } // namespace kestrom
