@@ -2,7 +2,9 @@
 
 #include "main/Console.h"
 #include "main/ExitCode.h"
+#include "main/ListCommand.h"
 #include "main/RegCommand.h"
+#include "main/SearchCommand.h"
 
 namespace kestrom {
 
@@ -17,6 +19,14 @@ QString CommandLine::helpText() {
         "                           as REGEDIT4 text to FILE (default: standard output)\n"
         "  reg import FILE          read a .reg file (REGEDIT4 or version 5.00) into the\n"
         "                           settings store; FILE - reads standard input\n"
+        "  search [--mask MASK] [--windows-paths] FOLDER\n"
+        "                           search FOLDER and every folder below it for files\n"
+        "                           matching MASK (default \"*.Ani *.Cur\"), one per line\n"
+        "  list [--mask MASK] [--details] [--sort name|type|size|date] [--inverted]\n"
+        "       [--show-system] [--tree] [--windows-paths] FOLDER\n"
+        "                           FOLDER as the file list shows it: kind letter and\n"
+        "                           name (and size, date, time, attributes; the Windows\n"
+        "                           path), then the count, total size and result code\n"
         "\n"
         "Options:\n"
         "  --help                   show this help\n"
@@ -40,6 +50,10 @@ int CommandLine::run(const QStringList& args, Console& console) {
     }
     if (first == QStringLiteral("reg"))
         return RegCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("search"))
+        return SearchCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("list"))
+        return ListCommand::run(args.mid(1), console);
     console.writeErr(
         QStringLiteral("kestrom: unknown command \"%1\"; try kestrom --help\n").arg(first));
     return kExitBadInput;

@@ -1,7 +1,7 @@
 #include "platform/DirectorySearch.h"
 
-#include "platform/DosDateTime.h"
 #include "platform/FileAttributes.h"
+#include "platform/FolderSnapshot.h"
 #include "platform/Wildcard.h"
 #include "platform/WinError.h"
 #include "platform/WinPath.h"
@@ -9,83 +9,90 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <vector>
 
 namespace kestrom {
 
 struct SearchState {
-    QString hostFolder;
+    std::shared_ptr<FolderSnapshot> folder;
     QString pattern;
-    std::vector<QString> names;
     size_t next = 0;
+    const FolderSnapshot::Entry* matched = nullptr;
 };
 
 namespace {
 
-// Names in the order an NTFS folder lists them: "." and ".." first, then without regard to
-// case.
-bool listedBefore(const QString& a, const QString& b) {
-    const auto rank = [](const QString& s) {
-        return s == QStringLiteral(".") ? 0 : s == QStringLiteral("..") ? 1 : 2;
-    };
-    if (rank(a) != rank(b))
-        return rank(a) < rank(b);
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-}
+// The last folder read inside the innermost read scope of this thread.
+struct ReadCache {
+    int scopes = 0;
+    QString windowsFolder;
+    std::shared_ptr<FolderSnapshot> snapshot;
+};
 
-int readFolder(const QString& hostFolder, bool isDriveRoot, std::vector<QString>& names) {
-    DIR* dir = ::opendir(QFile::encodeName(hostFolder).constData());
-    if (!dir)
-        return errno == EACCES || errno == EPERM ? kErrorAccessDenied : kErrorPathNotFound;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray raw(entry->d_name);
-        if (raw == "." || raw == "..")
-            continue;
-        if (WinPath::isListableName(raw))
-            names.push_back(QString::fromUtf8(raw));
-    }
-    ::closedir(dir);
-    if (!isDriveRoot) {
-        names.push_back(QStringLiteral("."));
-        names.push_back(QStringLiteral(".."));
-    }
-    std::sort(names.begin(), names.end(), listedBefore);
-    return 0;
+ReadCache& readCache() {
+    thread_local ReadCache cache;
+    return cache;
 }
 
 // Fills f from the next entry that matches, or answers 18.
 int advance(TSearchRec& f) {
     SearchState& state = *f.FindHandle;
-    while (state.next < state.names.size()) {
-        const QString& name = state.names[state.next++];
-        if (!WildcardMatch(state.pattern, name))
+    FolderSnapshot& folder = *state.folder;
+    while (state.next < folder.size()) {
+        const size_t index = state.next++;
+        const FolderSnapshot::Entry& candidate = folder.at(index);
+        if (!WildcardMatch(state.pattern, candidate.name))
             continue;
-        const QString hostPath = state.hostFolder + u'/' + name;
-        const QByteArray host = QFile::encodeName(hostPath);
-        struct stat st {};
-        if (::stat(host.constData(), &st) != 0 && ::lstat(host.constData(), &st) != 0)
-            continue; // vanished since the folder was read
-        const int attr = attributesOf(hostPath, name, st);
-        if ((attr & f.ExcludeAttr) != 0)
+        if (!candidate.present || (candidate.attr & f.ExcludeAttr) != 0)
             continue;
-        f.Name = name;
-        f.Attr = attr;
-        f.Time = packDosDateTime(st.st_mtime);
-        f.Size = S_ISDIR(st.st_mode)
-                     ? 0
-                     : static_cast<int>(static_cast<std::uint32_t>(st.st_size & 0xFFFFFFFF));
+        state.matched = &candidate;
+        f.Name = candidate.name;
+        f.Attr = candidate.attr;
+        f.Time = candidate.time;
+        f.Size = candidate.size;
         return 0;
     }
     return kErrorNoMoreFiles;
 }
 
+// The folder a search path names, read or taken from the read scope.
+int openFolder(const QString& folder, bool wildcards, std::shared_ptr<FolderSnapshot>& out) {
+    ReadCache& cache = readCache();
+    const QString key = cache.scopes > 0 ? WinPath::absolute(folder) : QString();
+    if (!key.isEmpty() && cache.snapshot && key == cache.windowsFolder) {
+        out = cache.snapshot;
+        return 0;
+    }
+    const HostLocation where = WinPath::toHost(folder);
+    if (where.error != 0)
+        return where.error;
+    if (!where.exists || !QFileInfo(where.hostPath).isDir())
+        return kErrorPathNotFound;
+    const bool everyRecord = wildcards || cache.scopes > 0;
+    if (const int error = FolderSnapshot::read(where.hostPath, where.isDriveRoot, everyRecord, out))
+        return error;
+    if (!key.isEmpty()) {
+        cache.windowsFolder = key;
+        cache.snapshot = out;
+    }
+    return 0;
+}
+
 } // namespace
+
+DirectoryReadScope::DirectoryReadScope() {
+    ++readCache().scopes;
+}
+
+DirectoryReadScope::~DirectoryReadScope() {
+    ReadCache& cache = readCache();
+    if (--cache.scopes == 0) {
+        cache.windowsFolder.clear();
+        cache.snapshot.reset();
+    }
+}
 
 int FindFirst(const QString& path, int attr, TSearchRec& f) {
     const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
@@ -104,16 +111,9 @@ int FindFirst(const QString& path, int attr, TSearchRec& f) {
     if (pattern.isEmpty())
         return kErrorFileNotFound;
 
-    const HostLocation where = WinPath::toHost(folder);
-    if (where.error != 0)
-        return where.error;
-    if (!where.exists || !QFileInfo(where.hostPath).isDir())
-        return kErrorPathNotFound;
-
     auto state = std::make_shared<SearchState>();
-    state->hostFolder = where.hostPath == QStringLiteral("/") ? QString() : where.hostPath;
     state->pattern = pattern;
-    if (const int error = readFolder(where.hostPath, where.isDriveRoot, state->names))
+    if (const int error = openFolder(folder, HasWildcardChars(pattern), state->folder))
         return error;
 
     TSearchRec found = f;
@@ -133,6 +133,29 @@ int FindNext(TSearchRec& f) {
 
 void FindClose(TSearchRec& f) {
     f.FindHandle.reset();
+}
+
+bool FindIdentity(const TSearchRec& f, FileIdentity& id) {
+    if (!f.FindHandle || !f.FindHandle->matched)
+        return false;
+    id = {f.FindHandle->matched->device, f.FindHandle->matched->inode};
+    return true;
+}
+
+QString FindHostPath(const TSearchRec& f) {
+    if (!f.FindHandle || !f.FindHandle->matched)
+        return {};
+    return f.FindHandle->folder->hostPathOf(*f.FindHandle->matched);
+}
+
+bool GetFileIdentity(const QString& path, FileIdentity& id) {
+    const HostLocation where = WinPath::toHost(path);
+    struct stat st {};
+    if (where.error != 0 || !where.exists ||
+        ::stat(QFile::encodeName(where.hostPath).constData(), &st) != 0)
+        return false;
+    id = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return true;
 }
 
 } // namespace kestrom

@@ -12,6 +12,10 @@
 namespace kestrom {
 
 int attributesOf(const QString& hostPath, const QString& name, const struct stat& st) {
+    return attributesFor(name, st, ::access(QFile::encodeName(hostPath).constData(), W_OK) == 0);
+}
+
+int attributesFor(const QString& name, const struct stat& st, bool writable) {
     int attr = 0;
     if (S_ISDIR(st.st_mode))
         attr |= faDirectory;
@@ -21,7 +25,7 @@ int attributesOf(const QString& hostPath, const QString& name, const struct stat
         attr |= faSysFile;
     if (name.startsWith(u'.') && name != QStringLiteral(".") && name != QStringLiteral(".."))
         attr |= faHidden;
-    if (::access(QFile::encodeName(hostPath).constData(), W_OK) != 0)
+    if (!writable)
         attr |= faReadOnly;
     return attr;
 }

@@ -181,5 +181,54 @@ TEST_F(DirectorySearch, NeverListsNamesWindowsCannotHold) {
     EXPECT_TRUE(all.count(QStringLiteral("good.cur")));
 }
 
+TEST_F(DirectorySearch, NamesTheHostEntryAndItsIdentityOfEachMatch) {
+    tree.file(QStringLiteral("Id/Arrow.CUR"));
+    tree.folder(QStringLiteral("Id/Real"));
+    ASSERT_EQ(
+        ::symlink("Real", QFile::encodeName(tree.path(QStringLiteral("Id/Link"))).constData()), 0);
+    TSearchRec rec;
+    FileIdentity none;
+    EXPECT_FALSE(FindIdentity(rec, none));
+    EXPECT_EQ(FindHostPath(rec), QString());
+    ASSERT_EQ(FindFirst(QStringLiteral("C:\\id\\arrow.cur"), faAnyFile, rec), 0);
+    EXPECT_EQ(FindHostPath(rec), tree.path(QStringLiteral("Id/Arrow.CUR")));
+    FindClose(rec);
+
+    std::map<QString, FileIdentity> ids;
+    ASSERT_EQ(FindFirst(QStringLiteral("C:\\Id\\*.*"), faAnyFile, rec), 0);
+    do {
+        FileIdentity id;
+        ASSERT_TRUE(FindIdentity(rec, id));
+        ids[rec.Name] = id;
+    } while (FindNext(rec) == 0);
+    FindClose(rec);
+    FileIdentity real;
+    ASSERT_TRUE(GetFileIdentity(QStringLiteral("C:\\Id\\Real"), real));
+    EXPECT_EQ(ids[QStringLiteral("Real")], real);
+    EXPECT_EQ(ids[QStringLiteral("Link")], real); // links are followed
+    EXPECT_FALSE(ids[QStringLiteral("Arrow.CUR")] == real);
+    FileIdentity folder;
+    ASSERT_TRUE(GetFileIdentity(QStringLiteral("C:\\Id"), folder));
+    EXPECT_EQ(ids[QStringLiteral(".")], folder);
+    EXPECT_FALSE(GetFileIdentity(QStringLiteral("C:\\Id\\none"), folder));
+}
+
+TEST_F(DirectorySearch, ReadScopeReadsAFolderOnceAndOnlyWhileItLasts) {
+    tree.file(QStringLiteral("Once/a.cur"));
+    TSearchRec rec;
+    {
+        const DirectoryReadScope scope;
+        ASSERT_EQ(listAll(QStringLiteral("C:\\Once\\*.cur"), faAnyFile).size(), 1u);
+        tree.file(QStringLiteral("Once/b.cur"));
+        // The same folder, by another spelling, comes from the first read.
+        EXPECT_EQ(listAll(QStringLiteral("c:\\once\\..\\Once\\*.cur"), faAnyFile).size(), 1u);
+        EXPECT_EQ(FindFirst(QStringLiteral("C:\\Once\\b.cur"), faAnyFile, rec), kErrorFileNotFound);
+    }
+    EXPECT_EQ(listAll(QStringLiteral("C:\\Once\\*.cur"), faAnyFile).size(), 2u);
+    ASSERT_EQ(FindFirst(QStringLiteral("C:\\Once\\b.cur"), faAnyFile, rec), 0);
+    EXPECT_EQ(rec.Attr, faArchive);
+    FindClose(rec);
+}
+
 } // namespace
 } // namespace kestrom

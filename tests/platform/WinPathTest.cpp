@@ -1,5 +1,7 @@
 #include "platform/WinPath.h"
 
+#include <QDir>
+
 #include "tests/support/HermeticEnvironment.h"
 #include "tests/support/TempTree.h"
 
@@ -73,6 +75,25 @@ TEST(WinPath, ResolvesCaseComponentByComponent) {
     const HostLocation missing = WinPath::toHost(QStringLiteral("C:\\cursors\\new\\file.cur"));
     EXPECT_FALSE(missing.exists);
     EXPECT_EQ(missing.hostPath, tree.path(QStringLiteral("Cursors/new/file.cur")));
+}
+
+TEST(WinPath, ResolvesAgainWhenFoldersChangeBetweenLookups) {
+    TempTree tree(HermeticEnvironment::driveC());
+    tree.folder(QStringLiteral("Walk/Mixed/inner"));
+    EXPECT_EQ(WinPath::toHost(QStringLiteral("C:\\walk\\mixed\\inner")).hostPath,
+              tree.path(QStringLiteral("Walk/Mixed/inner")));
+    // An exact name made since wins over the earlier case-insensitive match.
+    tree.folder(QStringLiteral("Walk/mixed/inner"));
+    EXPECT_EQ(WinPath::toHost(QStringLiteral("C:\\walk\\mixed\\inner")).hostPath,
+              tree.path(QStringLiteral("Walk/mixed/inner")));
+    // A folder renamed to another case is found under its new name.
+    ASSERT_TRUE(
+        QDir().rename(tree.path(QStringLiteral("Walk")), tree.path(QStringLiteral("WALK"))));
+    const HostLocation renamed = WinPath::toHost(QStringLiteral("C:\\walk\\mixed\\inner"));
+    EXPECT_TRUE(renamed.exists);
+    EXPECT_EQ(renamed.hostPath, tree.path(QStringLiteral("WALK/mixed/inner")));
+    QDir(tree.path(QStringLiteral("WALK"))).removeRecursively();
+    EXPECT_FALSE(WinPath::toHost(QStringLiteral("C:\\walk\\mixed\\inner")).exists);
 }
 
 TEST(WinPath, ReportsUnknownAndUnreadyDrives) {
