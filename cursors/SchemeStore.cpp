@@ -48,11 +48,12 @@ QStringList SchemeStore::List(bool& schemesInUserKey) {
         appendValueNames(reg, kMachineKey, names);
         return names;
     }
+    // With neither place there yet (a fresh host), schemes go to the per-user place, which
+    // saving creates; the machine-wide one would refuse every save.
+    schemesInUserKey = true;
     reg.SetRootKey(RegRoot::CurrentUser);
-    if (reg.OpenKey(kUserKey, false)) {
-        schemesInUserKey = true;
+    if (reg.OpenKey(kUserKey, false))
         appendValueNames(reg, kUserKey, names);
-    }
     return names;
 }
 

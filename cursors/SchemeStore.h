@@ -13,8 +13,8 @@ public:
     static const QString kMachineKey;
     static const QString kUserKey;
 
-    // The scheme names in listing order; schemesInUserKey tells the place they came from and is
-    // left alone when neither place opens.
+    // The scheme names in listing order; schemesInUserKey tells the place they came from, and
+    // is set when neither place is there, so that a first scheme can be saved.
     static QStringList List(bool& schemesInUserKey);
     // The stored text of name, looked up in whichever place opens first; empty when none.
     static QString ReadText(const QString& name);

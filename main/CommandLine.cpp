@@ -1,7 +1,9 @@
 #include "main/CommandLine.h"
 
 #include "main/Console.h"
+#include "main/CursorCommands.h"
 #include "main/ExitCode.h"
+#include "main/InstallCommand.h"
 #include "main/RegCommand.h"
 
 namespace kestrom {
@@ -17,6 +19,15 @@ QString CommandLine::helpText() {
         "                           as REGEDIT4 text to FILE (default: standard output)\n"
         "  reg import FILE          read a .reg file (REGEDIT4 or version 5.00) into the\n"
         "                           settings store; FILE - reads standard input\n"
+        "  roles                    the fifteen cursor roles: slot, name, registry value, path\n"
+        "  schemes                  the cursor schemes' names\n"
+        "  scheme show NAME         each position of a scheme: its role and its file\n"
+        "  scheme save NAME         keep the current cursors as scheme NAME\n"
+        "  scheme delete NAME       delete scheme NAME (never the only one)\n"
+        "  install [--scheme NAME] [--role SLOT=FILE]... [--restore SLOT]... [--yes]\n"
+        "                           make the cursor set the desktop's cursors: the current\n"
+        "                           set, scheme NAME loaded, FILE given to role SLOT, SLOT\n"
+        "                           back to its default; asks first unless --yes\n"
         "\n"
         "Options:\n"
         "  --help                   show this help\n"
@@ -25,7 +36,7 @@ QString CommandLine::helpText() {
         "KEY starts with HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE, e.g.\n"
         "  \"HKEY_CURRENT_USER\\Control Panel\\Cursors\"\n"
         "\n"
-        "Exit codes: 0 done, 1 nothing found, 2 bad usage or bad input.\n");
+        "Exit codes: 0 done, 1 nothing found or nothing to do, 2 bad usage or bad input.\n");
 }
 
 int CommandLine::run(const QStringList& args, Console& console) {
@@ -40,6 +51,14 @@ int CommandLine::run(const QStringList& args, Console& console) {
     }
     if (first == QStringLiteral("reg"))
         return RegCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("roles"))
+        return CursorCommands::roles(args.mid(1), console);
+    if (first == QStringLiteral("schemes"))
+        return CursorCommands::schemes(args.mid(1), console);
+    if (first == QStringLiteral("scheme"))
+        return CursorCommands::scheme(args.mid(1), console);
+    if (first == QStringLiteral("install"))
+        return InstallCommand::run(args.mid(1), console);
     console.writeErr(
         QStringLiteral("kestrom: unknown command \"%1\"; try kestrom --help\n").arg(first));
     return kExitBadInput;

@@ -55,7 +55,12 @@ TEST_F(SchemesTest, ListingUsesTheMachinePlaceWhenItOpensAndTheUserPlaceOtherwis
     CursorSchemes none;
     none.ListSchemes();
     EXPECT_TRUE(none.Items.isEmpty());
-    EXPECT_FALSE(none.SchemesInUserKey);
+    EXPECT_TRUE(none.SchemesInUserKey); // so that the first scheme can be saved
+    ScriptedPrompt first(true, QStringLiteral("First"));
+    EXPECT_TRUE(none.SaveScheme(first, set));
+    EXPECT_EQ(userSchemeText(QStringLiteral("First")), QStringLiteral(",,,,,,,,,,,,,,,"));
+    TRegIniFile(QStringLiteral("Control Panel\\Cursors"))
+        .DeleteKey(QStringLiteral("Schemes"), QStringLiteral("First"));
 
     storeUserScheme(QStringLiteral("Mine"), QStringLiteral("a,"));
     storeUserScheme(QStringLiteral("Also"), QStringLiteral("b,"));
