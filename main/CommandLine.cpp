@@ -1,8 +1,10 @@
 #include "main/CommandLine.h"
 
 #include "main/Console.h"
+#include "main/CursorCommands.h"
 #include "main/ExitCode.h"
 #include "main/ListCommand.h"
+#include "main/InstallCommand.h"
 #include "main/RegCommand.h"
 #include "main/SearchCommand.h"
 
@@ -27,6 +29,15 @@ QString CommandLine::helpText() {
         "                           FOLDER as the file list shows it: kind letter and\n"
         "                           name (and size, date, time, attributes; the Windows\n"
         "                           path), then the count, total size and result code\n"
+        "  roles                    the fifteen cursor roles: slot, name, registry value, path\n"
+        "  schemes                  the cursor schemes' names\n"
+        "  scheme show NAME         each position of a scheme: its role and its file\n"
+        "  scheme save NAME         keep the current cursors as scheme NAME\n"
+        "  scheme delete NAME       delete scheme NAME (never the only one)\n"
+        "  install [--scheme NAME] [--role SLOT=FILE]... [--restore SLOT]... [--yes]\n"
+        "                           make the cursor set the desktop's cursors: the current\n"
+        "                           set, scheme NAME loaded, FILE given to role SLOT, SLOT\n"
+        "                           back to its default; asks first unless --yes\n"
         "\n"
         "Options:\n"
         "  --help                   show this help\n"
@@ -35,7 +46,7 @@ QString CommandLine::helpText() {
         "KEY starts with HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE, e.g.\n"
         "  \"HKEY_CURRENT_USER\\Control Panel\\Cursors\"\n"
         "\n"
-        "Exit codes: 0 done, 1 nothing found, 2 bad usage or bad input.\n");
+        "Exit codes: 0 done, 1 nothing found or nothing to do, 2 bad usage or bad input.\n");
 }
 
 int CommandLine::run(const QStringList& args, Console& console) {
@@ -54,6 +65,14 @@ int CommandLine::run(const QStringList& args, Console& console) {
         return SearchCommand::run(args.mid(1), console);
     if (first == QStringLiteral("list"))
         return ListCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("roles"))
+        return CursorCommands::roles(args.mid(1), console);
+    if (first == QStringLiteral("schemes"))
+        return CursorCommands::schemes(args.mid(1), console);
+    if (first == QStringLiteral("scheme"))
+        return CursorCommands::scheme(args.mid(1), console);
+    if (first == QStringLiteral("install"))
+        return InstallCommand::run(args.mid(1), console);
     console.writeErr(
         QStringLiteral("kestrom: unknown command \"%1\"; try kestrom --help\n").arg(first));
     return kExitBadInput;

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace kestrom {
 
@@ -21,6 +22,21 @@ QByteArray StdConsole::readIn() {
     if (!in.open(stdin, QIODevice::ReadOnly))
         return {};
     return in.readAll();
+}
+
+bool StdConsole::isTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+QString StdConsole::readLine() {
+    QByteArray line;
+    for (int c = std::fgetc(stdin); c != EOF && c != '\n'; c = std::fgetc(stdin)) {
+        if (line.size() < 4096)
+            line.append(static_cast<char>(c));
+    }
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromLocal8Bit(line);
 }
 
 } // namespace kestrom
