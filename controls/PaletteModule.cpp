@@ -2,6 +2,7 @@
 
 #include "controls/Palette256.h"
 #include "messages/ScreenColors.h"
+#include "platform/TColor.h"
 
 namespace kestrom {
 
@@ -9,6 +10,7 @@ namespace {
 
 struct State {
     std::unique_ptr<LogicalPalette> shared;
+    PaletteResolver previous;         // the canvas's rule before the module started
     LogicalPalette::Entries screen{}; // what the screen's palette holds after realizing
     int mode = 16777216;
 };
@@ -89,9 +91,11 @@ std::uint32_t NearestPaletteIndexColor(std::uint32_t color) {
 }
 
 std::uint32_t ResolvePaletteColor(std::uint32_t color) {
-    if ((color & 0x01000000u) != 0)
-        return packed(entryOf(static_cast<std::uint8_t>(color & 0xFF)));
-    if ((color & 0x02000000u) != 0) {
+    if ((color & 0xFF000000u) == 0x01000000u) {
+        const std::uint32_t index = color & 0xFFFF;
+        return index < 256 ? packed(entryOf(static_cast<std::uint8_t>(index))) : 0;
+    }
+    if ((color & 0xFF000000u) == 0x02000000u) {
         const std::uint32_t rgb = color & 0xFFFFFFu;
         if (DisplayColorCount() > 256)
             return rgb;
@@ -106,9 +110,11 @@ void StartPaletteModule() {
     if (CreateSystemPalette(palette))
         state().shared = std::move(palette);
     SetPaletteMode(state().mode);
+    state().previous = SetPaletteResolver(ResolvePaletteColor);
 }
 
 void EndPaletteModule() {
+    SetPaletteResolver(std::move(state().previous));
     state().shared.reset();
     state().screen = {};
 }
