@@ -155,8 +155,14 @@ void wedges(TCanvas& c, int w, int h, int from, int to, ColourAt colourAt) {
     const int r = std::max(w, h) / 2;
     for (int a = from; a <= to; ++a) {
         c.Brush().SetColor(colourAt(a));
-        const QPoint p2 = conicPoint(w / 2, h / 2, r, a + 2);
-        const QPoint p0 = conicPoint(w / 2, h / 2, r, a);
+        QPoint p2 = conicPoint(w / 2, h / 2, r, a + 2);
+        QPoint p0 = conicPoint(w / 2, h / 2, r, a);
+        // On a small face both radials can round to one point, which would fill the whole
+        // ellipse; farther points give the same wedge directions apart.
+        if (p2 == p0) {
+            p2 = conicPoint(w / 2, h / 2, r * 64, a + 2);
+            p0 = conicPoint(w / 2, h / 2, r * 64, a);
+        }
         c.Pie(pie.Left, pie.Top, pie.Right, pie.Bottom, p2.x(), p2.y(), p0.x(), p0.y());
     }
 }
