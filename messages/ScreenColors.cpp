@@ -29,6 +29,10 @@ int ScreenColorCount() {
     return bits <= 8 ? 1 << bits : 16777216;
 }
 
+int ScreenBitsPerPixel() {
+    return screenBits();
+}
+
 void SetScreenBitsPerPixel(int bits) {
     bitsOverride() = bits;
 }
