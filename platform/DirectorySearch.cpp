@@ -43,12 +43,12 @@ int advance(TSearchRec& f) {
     while (state.next < folder.size()) {
         const size_t index = state.next++;
         const FolderSnapshot::Entry& candidate = folder.at(index);
-        if (!WildcardMatch(state.pattern, candidate.name))
+        if (!WildcardMatch(state.pattern, folder.nameOf(candidate)))
             continue;
         if (!candidate.present || (candidate.attr & f.ExcludeAttr) != 0)
             continue;
         state.matched = &candidate;
-        f.Name = candidate.name;
+        f.Name = folder.nameOf(candidate).toString();
         f.Attr = candidate.attr;
         f.Time = candidate.time;
         f.Size = candidate.size;
