@@ -70,8 +70,8 @@ int openFolder(const QString& folder, bool wildcards, std::shared_ptr<FolderSnap
         return where.error;
     if (!where.exists || !QFileInfo(where.hostPath).isDir())
         return kErrorPathNotFound;
-    const bool everyRecord = wildcards || cache.scopes > 0;
-    if (const int error = FolderSnapshot::read(where.hostPath, where.isDriveRoot, everyRecord, out))
+    // A search for one name (a listing's look at its target) reads no other entry's record.
+    if (const int error = FolderSnapshot::read(where.hostPath, where.isDriveRoot, wildcards, out))
         return error;
     if (!key.isEmpty()) {
         cache.windowsFolder = key;
