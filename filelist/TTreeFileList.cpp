@@ -1,5 +1,6 @@
 #include "filelist/TTreeFileList.h"
 
+#include "filelist/DetailFormat.h"
 #include "filelist/ExtensionGroups.h"
 #include "filelist/ItemText.h"
 #include "filelist/RemoteListingLine.h"
@@ -20,9 +21,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QTime>
 
 #include <algorithm>
 #include <cstdlib>
@@ -873,19 +871,6 @@ void TTreeFileList::SelectionChanged() {
 
 // Columns.
 
-namespace {
-
-constexpr int kFirstDosDate = 2162688; // 1 January 1980, midnight
-
-QString longTimeFormat() {
-    // The locale's long time format without its time zone.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
-    return format.trimmed();
-}
-
-} // namespace
-
 int TTreeFileList::ColumnWidth(int column) const {
     return column >= 0 && column < 5 ? columnWidths_[static_cast<size_t>(column)] : 0;
 }
@@ -943,48 +928,19 @@ std::array<QString, 5> TTreeFileList::DetailTexts(int index) const {
         texts[0] = ItemCaption(index);
     }
     texts[1] = GroupThousands(ItemSize(index));
-    texts[2] = QStringLiteral("?");
-    texts[3] = QStringLiteral("?");
-    // The packed value is unsigned: dates from 2044 on set its top bit.
-    const auto packed = static_cast<quint32>(ItemTime(index));
-    if (packed >= static_cast<quint32>(kFirstDosDate)) {
-        const quint32 d = packed >> 16;
-        const quint32 t = packed & 0xFFFF;
-        const QDate date(static_cast<int>((d >> 9) + 1980), static_cast<int>((d >> 5) & 15),
-                         static_cast<int>(d & 31));
-        const QTime time(static_cast<int>(t >> 11), static_cast<int>((t >> 5) & 63),
-                         static_cast<int>((t & 31) * 2));
-        if (date.isValid() && time.isValid()) {
-            texts[2] = QLocale::system().toString(date, QLocale::ShortFormat);
-            texts[3] = QLocale::system().toString(time, longTimeFormat());
-        }
-    }
+    const DetailFormat::DateTimeTexts when = DetailFormat::DateAndTime(ItemTime(index));
+    texts[2] = when.date;
+    texts[3] = when.time;
     texts[4] = AttrLetters(ItemAttr(index));
     return texts;
 }
 
 QString TTreeFileList::GroupThousands(qint64 n) {
-    const QString digits = QString::number(n < 0 ? -n : n);
-    QString result;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            result += u',';
-        result += digits[i];
-    }
-    return n < 0 ? u'-' + result : result;
+    return DetailFormat::GroupThousands(n);
 }
 
 QString TTreeFileList::AttrLetters(int attr) {
-    QString letters;
-    if (attr & faReadOnly)
-        letters += u'R';
-    if (attr & faHidden)
-        letters += u'H';
-    if (attr & faSysFile)
-        letters += u'S';
-    if (attr & faArchive)
-        letters += u'A';
-    return letters;
+    return DetailFormat::AttrLetters(attr);
 }
 
 void TTreeFileList::SetFont(int pixelHeight, int pointSize) {

@@ -43,12 +43,12 @@ int advance(TSearchRec& f) {
     while (state.next < folder.size()) {
         const size_t index = state.next++;
         const FolderSnapshot::Entry& candidate = folder.at(index);
-        if (!WildcardMatch(state.pattern, candidate.name))
+        if (!WildcardMatch(state.pattern, folder.nameOf(candidate)))
             continue;
         if (!candidate.present || (candidate.attr & f.ExcludeAttr) != 0)
             continue;
         state.matched = &candidate;
-        f.Name = candidate.name;
+        f.Name = folder.nameOf(candidate).toString();
         f.Attr = candidate.attr;
         f.Time = candidate.time;
         f.Size = candidate.size;
@@ -70,8 +70,8 @@ int openFolder(const QString& folder, bool wildcards, std::shared_ptr<FolderSnap
         return where.error;
     if (!where.exists || !QFileInfo(where.hostPath).isDir())
         return kErrorPathNotFound;
-    const bool everyRecord = wildcards || cache.scopes > 0;
-    if (const int error = FolderSnapshot::read(where.hostPath, where.isDriveRoot, everyRecord, out))
+    // A search for one name (a listing's look at its target) reads no other entry's record.
+    if (const int error = FolderSnapshot::read(where.hostPath, where.isDriveRoot, wildcards, out))
         return error;
     if (!key.isEmpty()) {
         cache.windowsFolder = key;

@@ -99,6 +99,18 @@ TEST_F(RemoteListing, RescanReadsTheSavedListingThroughTheMask) {
     EXPECT_EQ(rows(list), (QStringList{"E \\", "F ..", "G cursors", "H arrow.cur"}));
     EXPECT_EQ(list.LastError(), 0);
     EXPECT_EQ(changes, 0);
+    const auto texts = list.DetailTexts(3);
+    EXPECT_EQ(texts[1], QStringLiteral("4,096"));
+    EXPECT_NE(texts[2], QStringLiteral("?"));
+    tree.file(QStringLiteral("dos.txt"), "12-05-98  10:30AM   1234 walk.cur\n");
+    list.SetFTPTempFile(QStringLiteral("C:\\dos.txt"));
+    list.Rescan();
+    ASSERT_EQ(rows(list), (QStringList{"E \\", "F ..", "H walk.cur"}));
+    // A DOS line carries no date: both columns show "?".
+    EXPECT_EQ(list.DetailTexts(2)[2], QStringLiteral("?"));
+    EXPECT_EQ(list.DetailTexts(2)[3], QStringLiteral("?"));
+    list.SetFTPTempFile(QStringLiteral("C:\\listing.txt"));
+    list.Rescan();
 
     QFile::remove(file);
     list.Rescan();

@@ -178,6 +178,18 @@ TEST_F(Search, UnreadableSubFolderStopsTheSearchAndKeepsEarlierHits) {
     ::chmod(QFile::encodeName(closed).constData(), 0755);
 }
 
+TEST_F(Search, LongPathsLoseTheirBeginningInTheNameColumn) {
+    tree.file(QStringLiteral("Long/a rather long folder name/cursor.cur"));
+    ASSERT_EQ(list.OpenFolder(QStringLiteral("*.cur"), QStringLiteral("C:\\LONG")), 0);
+    ASSERT_EQ(list.Count(), 3);
+    list.TextWidth = [](const QString& text) { return 7 * static_cast<int>(text.size()); };
+    const QString shown = list.DetailTexts(2)[0];
+    EXPECT_EQ(shown.size(), 17); // 17 * 7 + 30 fits the 150-pixel column
+    EXPECT_TRUE(list.ItemPath(2).endsWith(shown));
+    list.OnAddFile = nullptr;
+    EXPECT_EQ(list.DetailTexts(2)[0], QStringLiteral("cursor.cur"));
+}
+
 TEST_F(Search, FlatModeReportsTheMatchesOfOneFolder) {
     tree.file(QStringLiteral("Flat/a.cur"));
     tree.file(QStringLiteral("Flat/sub/b.cur"));
