@@ -25,5 +25,8 @@ PixelMask LinePixels(QPoint from, QPoint to, const TRect& limit);
 // Keeps the pixels whose centres lie in the sector swept counter-clockwise from the radial
 // through start to the radial through end, about the centre of box. Equal radials keep all.
 void KeepSector(PixelMask& mask, const TRect& box, QPoint start, QPoint end);
+// A box holding that sector of the ellipse inscribed in box (with a pixel to spare), so that
+// thin wedges are rasterised only where they lie.
+TRect SectorBounds(const TRect& box, QPoint start, QPoint end);
 
 } // namespace kestrom

@@ -139,6 +139,8 @@ public:
 
 private:
     TRect limit() const;
+    // The part of box (logical) on the device, relative to box's top left.
+    QRect visiblePart(const TRect& box) const;
     int penWidth() const;
     void drawFigure(const PixelMask& area, const PixelMask& areaWithoutPen);
     void paintMask(const PixelMask& mask, const QBrush& brush, QPainter::CompositionMode mode);

@@ -157,6 +157,35 @@ TEST(CanvasCurves, PieSweepsCounterClockwiseFromStartToEndRadial) {
     }
 }
 
+TEST(CanvasCurves, OverlappingTwoDegreeWedgesLeaveNoGap) {
+    // The conic gradient's wedges: a pie box larger than the surface, one wedge a degree. The
+    // radius keeps the rounded points of neighbouring angles apart (equal points would make
+    // the wedge a whole ellipse).
+    const int w = 120;
+    const int h = 80;
+    TBitmap bitmap(w, h);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Pen().SetStyle(TPenStyle::psClear);
+    const int r = std::max(w, h) / 2;
+    const auto point = [&](int a) {
+        const double rad = a * 3.14159265358979 / 180;
+        return QPoint(w / 2 + static_cast<int>(std::nearbyint(std::sin(rad) * r)),
+                      h / 2 - static_cast<int>(std::nearbyint(std::cos(rad) * r)));
+    };
+    for (int a = 0; a < 360; ++a) {
+        canvas.Brush().SetColor(a < 180 ? clRed : clBlue);
+        const QPoint from = point(a + 2);
+        const QPoint to = point(a);
+        canvas.Pie(-(w / 4), -(h / 4), w + w / 4, h + h / 4, from.x(), from.y(), to.x(), to.y());
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            EXPECT_NE(canvas.Pixel(x, y), clWhite) << x << "," << y;
+    // Angles run clockwise from 12 o'clock: the right half got the first colour.
+    EXPECT_EQ(canvas.Pixel(w - 2, h / 2), clRed);
+    EXPECT_EQ(canvas.Pixel(1, h / 2), clBlue);
+}
+
 TEST(CanvasCurves, ArcIsPartOfTheEllipseOutline) {
     TBitmap whole(20, 20);
     whole.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
