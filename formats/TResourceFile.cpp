@@ -179,6 +179,11 @@ std::uint32_t TResourceFile::peLookup(std::uint32_t type, std::int64_t index,
                     section.pointerToRawData);
 }
 
+std::uint16_t TResourceFile::GroupImageCount(std::uint32_t GroupOffset) {
+    const QByteArray count = file_->readAt(std::uint64_t{GroupOffset} + 4, 2);
+    return count.size() == 2 ? get16(count, 0) : 0;
+}
+
 std::vector<IconGroupEntry> TResourceFile::GroupEntries(std::uint32_t GroupOffset) {
     const QByteArray header = file_->readAt(GroupOffset, 6);
     if (header.size() < 6)

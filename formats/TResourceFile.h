@@ -43,6 +43,8 @@ public:
     // A single-image icon file from the EntryNumber-th (from 1) entry of the group whose
     // directory lies at GroupOffset; empty when there is no such entry or image.
     QByteArray ExtractGroupImage(std::uint32_t GroupOffset, std::uint32_t EntryNumber);
+    // The image count of the group whose directory lies at GroupOffset; 0 when unreadable.
+    std::uint16_t GroupImageCount(std::uint32_t GroupOffset);
     // The entries of the group whose directory lies at GroupOffset.
     std::vector<IconGroupEntry> GroupEntries(std::uint32_t GroupOffset);
 

@@ -1,10 +1,13 @@
 #include "main/CommandLine.h"
 
+#include "main/AniCommand.h"
 #include "main/Console.h"
 #include "main/CursorCommands.h"
 #include "main/ExitCode.h"
 #include "main/ListCommand.h"
 #include "main/InstallCommand.h"
+#include "main/IconsCommand.h"
+#include "main/LibraryCommand.h"
 #include "main/RegCommand.h"
 #include "main/SearchCommand.h"
 
@@ -17,6 +20,14 @@ QString CommandLine::helpText() {
         "Usage: kestrom [COMMAND]\n"
         "\n"
         "Commands:\n"
+        "  ani FILE                 the steps of an animated cursor as the launch bar plays\n"
+        "                           them, then the number of frames\n"
+        "  icons FILE [--extract N OUT.ico]\n"
+        "                           the icon groups and images of a PE or NE module; with\n"
+        "                           --extract, image N (counted over all groups from 0) as\n"
+        "                           an icon file\n"
+        "  library FILE             load a cursor library: each image into a new numbered\n"
+        "                           file, printed by role slot\n"
         "  reg export [KEY] [FILE]  write the settings store, or KEY with its sub-keys,\n"
         "                           as REGEDIT4 text to FILE (default: standard output)\n"
         "  reg import FILE          read a .reg file (REGEDIT4 or version 5.00) into the\n"
@@ -73,6 +84,12 @@ int CommandLine::run(const QStringList& args, Console& console) {
         return CursorCommands::scheme(args.mid(1), console);
     if (first == QStringLiteral("install"))
         return InstallCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("ani"))
+        return AniCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("icons"))
+        return IconsCommand::run(args.mid(1), console);
+    if (first == QStringLiteral("library"))
+        return LibraryCommand::run(args.mid(1), console);
     console.writeErr(
         QStringLiteral("kestrom: unknown command \"%1\"; try kestrom --help\n").arg(first));
     return kExitBadInput;
