@@ -52,8 +52,16 @@ RegistryHive::State RegistryHive::ensureOpen() {
         return state_;
     }
     state_ = State::Broken;
-    if (db_.open(file_, SqliteDatabase::OpenMode::ExistingFile) && hasSchema())
-        state_ = State::Ready;
+    // A program making the file this very moment holds it briefly: wait rather than call the
+    // file unreadable.
+    for (int attempt = 0; attempt < 100 && state_ == State::Broken; ++attempt) {
+        if (db_.open(file_, SqliteDatabase::OpenMode::ExistingFile) && hasSchema())
+            state_ = State::Ready;
+        else if (!db_.lastFailureWasPassing())
+            break;
+        else
+            ::usleep(20000);
+    }
     if (state_ == State::Broken) {
         db_.close();
         ShowUserNotice(QStringLiteral("Kestrom"),
@@ -65,15 +73,22 @@ RegistryHive::State RegistryHive::ensureOpen() {
 }
 
 bool RegistryHive::hasSchema() {
-    SqliteDatabase::Statement check(db_, "PRAGMA quick_check");
-    if (!check.next() || check.text(0) != QStringLiteral("ok"))
-        return false;
-    SqliteDatabase::Statement tables(
-        db_, "SELECT count(*), sum(name IN ('keys', 'reg_values')) FROM sqlite_master");
-    if (!tables.next())
-        return false;
-    const std::int64_t all = tables.integer(0);
-    const std::int64_t ours = tables.integer(1);
+    std::int64_t all = 0;
+    std::int64_t ours = 0;
+    {
+        // The statements end before any write: a connection that keeps a read open while it
+        // asks for the write lock can deadlock with another writer, and SQLite then fails at
+        // once instead of waiting.
+        SqliteDatabase::Statement check(db_, "PRAGMA quick_check");
+        if (!check.next() || check.text(0) != QStringLiteral("ok"))
+            return false;
+        SqliteDatabase::Statement tables(
+            db_, "SELECT count(*), sum(name IN ('keys', 'reg_values')) FROM sqlite_master");
+        if (!tables.next())
+            return false;
+        all = tables.integer(0);
+        ours = tables.integer(1);
+    }
     if (all == 0)
         return db_.isReadOnly() || createSchema(); // an empty file is an empty hive
     return ours == 2;

@@ -38,6 +38,13 @@ QString SqliteDatabase::lastError() const {
     return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("not open");
 }
 
+bool SqliteDatabase::lastFailureWasPassing() const {
+    if (!db_)
+        return false;
+    const int code = sqlite3_errcode(db_) & 0xFF;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_IOERR;
+}
+
 int SqliteDatabase::changes() const {
     return db_ ? sqlite3_changes(db_) : 0;
 }

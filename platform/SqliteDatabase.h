@@ -27,6 +27,8 @@ public:
     bool isOpen() const { return db_ != nullptr; }
     bool isReadOnly() const;
     QString lastError() const;
+    // True when the last failure was another connection holding the file for a moment.
+    bool lastFailureWasPassing() const;
     // Rows changed by the last statement.
     int changes() const;
 

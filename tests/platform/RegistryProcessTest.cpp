@@ -42,7 +42,8 @@ int waitFor(pid_t pid) {
 }
 
 TEST(RegistryProcesses, AKilledWriterLeavesAPrefixOfItsWrites) {
-    const QString file = HermeticEnvironment::root() + QStringLiteral("/killed.db");
+    static int run = 0;
+    const QString file = HermeticEnvironment::root() + QStringLiteral("/killed-%1.db").arg(++run);
     RegistryHive(file).createKey(QStringLiteral("Loop")); // the file exists before the child runs
     const pid_t child = spawn([&] {
         RegistryHive hive(file);
@@ -69,7 +70,8 @@ TEST(RegistryProcesses, AKilledWriterLeavesAPrefixOfItsWrites) {
 }
 
 TEST(RegistryProcesses, TwoWritersLoseNothing) {
-    const QString file = HermeticEnvironment::root() + QStringLiteral("/shared.db");
+    static int run = 0;
+    const QString file = HermeticEnvironment::root() + QStringLiteral("/shared-%1.db").arg(++run);
     constexpr int kEach = 150;
     const auto writer = [&](char tag) {
         return spawn([&file, tag] {
