@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace kestrom {
@@ -59,13 +58,49 @@ PixelMask rasterRows(const TRect& box, const TRect& limit, RowSpan&& span) {
     return mask;
 }
 
-double angleOf(double dx, double dy) {
-    // Counter-clockwise on screen, where y grows downward.
-    double a = std::atan2(-dy, dx);
-    if (a < 0)
-        a += 2 * std::numbers::pi;
-    return a;
-}
+// The part of the plane swept counter-clockwise from one radial to another about a box's
+// centre; y grows downward on screen, so directions are taken with y pointing up.
+class Sector {
+public:
+    Sector(const TRect& box, QPoint start, QPoint end)
+        : cx_((box.Left + box.Right) / 2.0), cy_((box.Top + box.Bottom) / 2.0),
+          s_(direction(start.x(), start.y())), e_(direction(end.x(), end.y())) {
+        const double turn = cross(s_, e_);
+        const double dot = s_.x * e_.x + s_.y * e_.y;
+        const bool parallel = std::abs(turn) <= kEpsilon * (std::abs(dot) + 1);
+        whole_ = parallel && dot > 0;
+        atMostHalf_ = turn > 0 || (parallel && dot < 0);
+    }
+
+    bool whole() const { return whole_; }
+
+    bool contains(double x, double y) const {
+        if (whole_)
+            return true;
+        const Vec v{x - cx_, cy_ - y};
+        if (atMostHalf_)
+            return cross(s_, v) >= -kEpsilon && cross(v, e_) >= -kEpsilon;
+        // More than half a turn: everything but the open sector from end back to start.
+        return !(cross(e_, v) > kEpsilon && cross(v, s_) > kEpsilon);
+    }
+
+private:
+    struct Vec {
+        double x, y;
+    };
+    static double cross(Vec a, Vec b) { return a.x * b.y - a.y * b.x; }
+    Vec direction(double px, double py) const {
+        const Vec v{px - cx_, cy_ - py};
+        return v.x == 0 && v.y == 0 ? Vec{1, 0} : v;
+    }
+
+    double cx_;
+    double cy_;
+    Vec s_;
+    Vec e_;
+    bool whole_ = false;
+    bool atMostHalf_ = false;
+};
 
 } // namespace
 
@@ -118,7 +153,9 @@ PixelMask PolygonArea(std::span<const QPoint> points, const TRect& limit) {
     const TRect& b = mask.Bounds();
     std::vector<double> crossings;
     for (int y = b.Top; y < b.Bottom; ++y) {
-        const double yc = y + 0.5;
+        // Vertices name pixels, as line ends do, so rows are sampled at whole coordinates:
+        // the fill then meets the outline drawn through the same vertices.
+        const double yc = y;
         crossings.clear();
         for (std::size_t i = 0; i < points.size(); ++i) {
             const QPoint& p = points[i];
@@ -129,8 +166,8 @@ PixelMask PolygonArea(std::span<const QPoint> points, const TRect& limit) {
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
             // Half-open [a, b): the right edge belongs to the next figure.
-            const double first = std::ceil(crossings[i] - 0.5);
-            const double end = std::ceil(crossings[i + 1] - 0.5);
+            const double first = std::ceil(crossings[i]);
+            const double end = std::ceil(crossings[i + 1]);
             const int x0 = static_cast<int>(std::max(first, static_cast<double>(b.Left)));
             const int x1 = static_cast<int>(std::min(end, static_cast<double>(b.Right)));
             mask.SetRun(y, x0, x1);
@@ -169,18 +206,45 @@ PixelMask LinePixels(QPoint from, QPoint to, const TRect& limit) {
 }
 
 void KeepSector(PixelMask& mask, const TRect& box, QPoint start, QPoint end) {
+    const Sector sector(box, start, end);
+    if (sector.whole())
+        return;
+    mask.Filter([&](int x, int y) { return sector.contains(x + 0.5, y + 0.5); });
+}
+
+TRect SectorBounds(const TRect& box, QPoint start, QPoint end) {
+    const Sector sector(box, start, end);
     const double cx = (box.Left + box.Right) / 2.0;
     const double cy = (box.Top + box.Bottom) / 2.0;
-    const double a0 = angleOf(start.x() - cx, start.y() - cy);
-    const double sweep = std::fmod(angleOf(end.x() - cx, end.y() - cy) - a0 + 4 * std::numbers::pi,
-                                   2 * std::numbers::pi);
-    if (sweep < kEpsilon)
-        return;
-    mask.Filter([&](int x, int y) {
-        const double a = angleOf(x + 0.5 - cx, y + 0.5 - cy);
-        const double delta = std::fmod(a - a0 + 4 * std::numbers::pi, 2 * std::numbers::pi);
-        return delta <= sweep + kEpsilon;
-    });
+    const double rx = box.Width() / 2.0;
+    const double ry = box.Height() / 2.0;
+    if (sector.whole() || rx <= 0 || ry <= 0)
+        return box;
+    // The sector's farthest points: the centre, where the radials meet the ellipse, and the
+    // ellipse's four extremes that lie inside it.
+    double left = cx;
+    double right = cx;
+    double top = cy;
+    double bottom = cy;
+    const auto add = [&](double x, double y) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    };
+    for (const QPoint& p : {start, end}) {
+        const double scale = std::hypot((p.x() - cx) / rx, (p.y() - cy) / ry);
+        if (scale > 0)
+            add(cx + (p.x() - cx) / scale, cy + (p.y() - cy) / scale);
+    }
+    const double extremes[][2] = {{cx + rx, cy}, {cx, cy - ry}, {cx - rx, cy}, {cx, cy + ry}};
+    for (const auto& e : extremes)
+        if (sector.contains(e[0], e[1]))
+            add(e[0], e[1]);
+    const TRect bounds{
+        static_cast<int>(std::floor(left)) - 2, static_cast<int>(std::floor(top)) - 2,
+        static_cast<int>(std::ceil(right)) + 2, static_cast<int>(std::ceil(bottom)) + 2};
+    return intersect(bounds, box);
 }
 
 } // namespace kestrom

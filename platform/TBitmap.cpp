@@ -8,8 +8,9 @@ namespace kestrom {
 
 namespace {
 
-// Bitmaps larger than this on a side are refused (kept as they were).
-constexpr int kMaxSide = 32768;
+// Larger bitmaps are refused (kept as they were): 16384 on a side, 64 Mi pixels in all.
+constexpr int kMaxSide = 16384;
+constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 
 } // namespace
 
@@ -40,7 +41,8 @@ void TBitmap::SetSize(int width, int height) {
     height = std::max(height, 0);
     if (width == Width() && height == Height())
         return;
-    if (width > kMaxSide || height > kMaxSide)
+    if (width > kMaxSide || height > kMaxSide ||
+        static_cast<long long>(width) * height > kMaxPixels)
         return;
     if (width == 0 || height == 0) {
         image_ = QImage();

@@ -3,6 +3,7 @@
 #include "platform/NearestScale.h"
 #include "platform/ShapeRaster.h"
 #include "platform/TBitmap.h"
+#include "platform/TextLayout.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -33,6 +34,11 @@ TRect ordered(int left, int top, int right, int bottom) {
     bottom = clampCoordinate(bottom);
     return TRect{std::min(left, right), std::min(top, bottom), std::max(left, right),
                  std::max(top, bottom)};
+}
+
+TRect intersected(const TRect& a, const TRect& b) {
+    return TRect{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                 std::min(a.Bottom, b.Bottom)};
 }
 
 TRect withoutLastColumnAndRow(const TRect& box) {
@@ -174,7 +180,8 @@ void TCanvas::Pie(int left, int top, int right, int bottom, int x3, int y3, int 
     const QPoint start = clampPoint(x3, y3);
     const QPoint end = clampPoint(x4, y4);
     const bool withPen = pen_.Style() != TPenStyle::psClear;
-    PixelMask area = EllipseArea(withPen ? box : withoutLastColumnAndRow(box), limit());
+    const TRect shown = intersected(limit(), SectorBounds(box, start, end));
+    PixelMask area = EllipseArea(withPen ? box : withoutLastColumnAndRow(box), shown);
     KeepSector(area, box, start, end);
     drawFigure(area, withPen ? area.Boundary() : PixelMask());
 }
@@ -219,27 +226,94 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
     paintMask(pixel, brushFor(color), QPainter::CompositionMode_Source);
 }
 
+void TCanvas::drawTextRuns(int x, int y, const std::vector<TextRun>& runs, int width,
+                           const TRect* box) {
+    if (device_ == nullptr)
+        return;
+    const QFont font = font_.ToQFont();
+    const QFontMetrics metrics(font);
+    if (!brush_.IsClear())
+        paintMask(RectangleArea(TRect{x, y, x + width, y + metrics.height()},
+                                box != nullptr ? *box : limit()),
+                  brushFor(brush_.Color()), QPainter::CompositionMode_Source);
+    QRegion region;
+    if (box != nullptr)
+        region =
+            QRegion(box->Left + origin_.x(), box->Top + origin_.y(), box->Width(), box->Height());
+    if (clip_)
+        region = box != nullptr ? region.intersected(clip_->ToQRegion()) : clip_->ToQRegion();
+    if (box != nullptr && region.isEmpty())
+        return;
+    QPainter painter(device_);
+    if (box != nullptr || clip_)
+        painter.setClipRegion(region);
+    const QColor color = QColor::fromRgb(ColorToQRgb(font_.Color()));
+    painter.setPen(color);
+    painter.setFont(font);
+    const int baseline = y + origin_.y() + metrics.ascent();
+    const int underlineTop = baseline + metrics.underlinePos();
+    const int underlineHeight = std::max(1, static_cast<int>(metrics.lineWidth()));
+    for (const TextRun& run : runs) {
+        const int left = x + run.x + origin_.x();
+        painter.drawText(QPoint(left, baseline), run.text);
+        // Marked characters get their own underline; the text itself is laid out whole.
+        for (const qsizetype i : run.underlined) {
+            const int from = metrics.horizontalAdvance(run.text.left(i));
+            const int to = metrics.horizontalAdvance(run.text.left(i + 1));
+            painter.fillRect(QRect(left + from, underlineTop, to - from, underlineHeight), color);
+        }
+    }
+}
+
 void TCanvas::TextOut(int x, int y, const QString& text) {
     const QSize extent = TextExtent(text);
-    if (device_ != nullptr) {
-        if (!brush_.IsClear())
-            paintMask(RectangleArea(TRect{x, y, x + extent.width(), y + extent.height()}, limit()),
-                      brushFor(brush_.Color()), QPainter::CompositionMode_Source);
-        QPainter painter(device_);
-        if (clip_)
-            painter.setClipRegion(clip_->ToQRegion());
-        const QFont font = font_.ToQFont();
-        painter.setFont(font);
-        painter.setPen(QColor::fromRgb(ColorToQRgb(font_.Color())));
-        painter.drawText(QPoint(x + origin_.x(), y + origin_.y() + QFontMetrics(font).ascent()),
-                         text);
-    }
+    drawTextRuns(x, y, {TextRun{0, text, {}}}, extent.width(), nullptr);
     penPos_ = QPoint(x + extent.width(), y);
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
     const QFontMetrics metrics(font_.ToQFont());
     return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+int TCanvas::DrawText(const QString& text, TRect& box, unsigned flags) {
+    const QFont font = font_.ToQFont();
+    const int lineHeight = QFontMetrics(font).height();
+    TextLayoutOptions options;
+    options.singleLine = (flags & DT_SINGLELINE) != 0;
+    options.noPrefix = (flags & DT_NOPREFIX) != 0;
+    options.expandTabs = (flags & DT_EXPANDTABS) != 0;
+    options.wordBreak = (flags & DT_WORDBREAK) != 0;
+    options.maxWidth = box.Width();
+    // An empty text has no line at all.
+    const std::vector<TextLine> lines =
+        text.isEmpty() ? std::vector<TextLine>() : LayOutText(text, font, options);
+    const int height = static_cast<int>(lines.size()) * lineHeight;
+    if ((flags & DT_CALCRECT) != 0) {
+        int widest = 0;
+        for (const TextLine& line : lines)
+            widest = std::max(widest, line.width);
+        box.Right = box.Left + widest;
+        box.Bottom = box.Top + height;
+        return height;
+    }
+    int top = box.Top;
+    if (options.singleLine && (flags & DT_VCENTER) != 0)
+        top = box.Top + (box.Height() - height) / 2;
+    else if (options.singleLine && (flags & DT_BOTTOM) != 0)
+        top = box.Bottom - height;
+    const TRect* clipBox = (flags & DT_NOCLIP) != 0 ? nullptr : &box;
+    int y = top;
+    for (const TextLine& line : lines) {
+        int x = box.Left;
+        if ((flags & DT_CENTER) != 0)
+            x = box.Left + (box.Width() - line.width) / 2;
+        else if ((flags & DT_RIGHT) != 0)
+            x = box.Right - line.width;
+        drawTextRuns(x, y, line.runs, line.width, clipBox);
+        y += lineHeight;
+    }
+    return top - box.Top + height;
 }
 
 void TCanvas::DrawIcon(int x, int y, const IconObject& icon) {
@@ -264,30 +338,47 @@ void TCanvas::DrawIconEx(int x, int y, const IconObject& icon, int width, int he
 void TCanvas::DrawIconImage(int x, int y, const IconImage& image, int width, int height) {
     if (device_ == nullptr || image.color.isNull())
         return;
-    const int w = width > 0 ? width : image.color.width();
-    const int h = height > 0 ? height : image.color.height();
+    x = clampCoordinate(x);
+    y = clampCoordinate(y);
+    const int w = width > 0 ? std::min(width, kCoordinateLimit) : image.color.width();
+    const int h = height > 0 ? std::min(height, kCoordinateLimit) : image.color.height();
+    const QRect part = visiblePart(TRect{x, y, x + w, y + h});
+    if (part.isEmpty())
+        return;
     const QImage color =
-        w == image.color.width() && h == image.color.height()
-            ? image.color
-            : ScaleNearest(image.color, 0, 0, image.color.width(), image.color.height(), w, h);
+        ScaleNearest(image.color, 0, 0, image.color.width(), image.color.height(), w, h, part);
     {
         QPainter painter(device_);
         if (clip_)
             painter.setClipRegion(clip_->ToQRegion());
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(QPoint(x + origin_.x(), y + origin_.y()), color);
+        painter.drawImage(QPoint(x + part.x() + origin_.x(), y + part.y() + origin_.y()), color);
     }
     if (image.invert.isNull())
         return;
     // The cursor's inverting pixels turn the screen under them to its opposite.
     const QImage invert =
-        ScaleNearest(image.invert, 0, 0, image.invert.width(), image.invert.height(), w, h);
-    PixelMask mask(TRect{x, y, x + w, y + h});
+        ScaleNearest(image.invert, 0, 0, image.invert.width(), image.invert.height(), w, h, part);
+    const int left = x + part.x();
+    const int top = y + part.y();
+    PixelMask mask(TRect{left, top, left + invert.width(), top + invert.height()});
     for (int row = 0; row < invert.height(); ++row)
         for (int column = 0; column < invert.width(); ++column)
             if (invert.pixelIndex(column, row) == 1)
-                mask.Set(x + column, y + row);
+                mask.Set(left + column, top + row);
     paintMask(mask, brushFor(clWhite), QPainter::RasterOp_NotDestination);
+}
+
+QRect TCanvas::visiblePart(const TRect& box) const {
+    if (device_ == nullptr || box.IsEmpty())
+        return QRect();
+    const TRect device{-origin_.x(), -origin_.y(), device_->width() - origin_.x(),
+                       device_->height() - origin_.y()};
+    const TRect shown{std::max(box.Left, device.Left), std::max(box.Top, device.Top),
+                      std::min(box.Right, device.Right), std::min(box.Bottom, device.Bottom)};
+    if (shown.IsEmpty())
+        return QRect();
+    return QRect(shown.Left - box.Left, shown.Top - box.Top, shown.Width(), shown.Height());
 }
 
 void TCanvas::blit(int x, int y, const QImage& image, TCopyMode mode) {
@@ -309,11 +400,20 @@ void TCanvas::blit(int x, int y, const QImage& image, TCopyMode mode) {
 
 void TCanvas::BitBlt(int x, int y, int width, int height, const QImage& source, int sx, int sy,
                      TCopyMode mode) {
-    if (width <= 0 || height <= 0)
+    x = clampCoordinate(x);
+    y = clampCoordinate(y);
+    sx = clampCoordinate(sx);
+    sy = clampCoordinate(sy);
+    width = std::min(width, kCoordinateLimit);
+    height = std::min(height, kCoordinateLimit);
+    const QRect part = visiblePart(TRect{x, y, x + std::max(width, 0), y + std::max(height, 0)});
+    if (part.isEmpty())
         return;
     // copy() gives black outside the source; the copy also keeps a canvas copying onto
     // itself from reading what it has just written.
-    blit(x, y, source.convertToFormat(QImage::Format_RGB32).copy(sx, sy, width, height), mode);
+    const QImage block = source.convertToFormat(QImage::Format_RGB32)
+                             .copy(sx + part.x(), sy + part.y(), part.width(), part.height());
+    blit(x + part.x(), y + part.y(), block, mode);
 }
 
 void TCanvas::BitBlt(int x, int y, int width, int height, const TCanvas& source, int sx, int sy,
@@ -328,8 +428,20 @@ void TCanvas::StretchBlt(int x, int y, int width, int height, const QImage& sour
         BitBlt(x, y, width, height, source, sx, sy, mode);
         return;
     }
-    const QImage scaled = ScaleNearest(source, sx, sy, sourceWidth, sourceHeight, width, height);
-    blit(width < 0 ? x + width : x, height < 0 ? y + height : y, scaled, mode);
+    x = clampCoordinate(x);
+    y = clampCoordinate(y);
+    width = clampCoordinate(width);
+    height = clampCoordinate(height);
+    // A negative size covers the pixels before x (or y), mirrored.
+    const int left = width < 0 ? x + width : x;
+    const int top = height < 0 ? y + height : y;
+    const QRect part =
+        visiblePart(TRect{left, top, left + std::abs(width), top + std::abs(height)});
+    if (part.isEmpty())
+        return;
+    const QImage scaled =
+        ScaleNearest(source, sx, sy, sourceWidth, sourceHeight, width, height, part);
+    blit(left + part.x(), top + part.y(), scaled, mode);
 }
 
 void TCanvas::StretchBlt(int x, int y, int width, int height, const TCanvas& source, int sx, int sy,

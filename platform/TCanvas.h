@@ -18,10 +18,12 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace kestrom {
 
 class TBitmap;
+struct TextRun;
 
 // Flags of DrawText.
 enum TDrawTextFlag : unsigned {
@@ -137,12 +139,17 @@ public:
 
 private:
     TRect limit() const;
+    // The part of box (logical) on the device, relative to box's top left.
+    QRect visiblePart(const TRect& box) const;
     int penWidth() const;
     void drawFigure(const PixelMask& area, const PixelMask& areaWithoutPen);
     void paintMask(const PixelMask& mask, const QBrush& brush, QPainter::CompositionMode mode);
     QBrush brushFor(TColor color) const;
     QBrush fillBrush() const;
     void blit(int x, int y, const QImage& image, TCopyMode mode);
+    // Runs of one line at (x, y), over a brush-coloured cell when the brush is solid, kept
+    // inside box (logical) when one is given.
+    void drawTextRuns(int x, int y, const std::vector<TextRun>& runs, int width, const TRect* box);
     QImage sourceImage(const TCanvas& source) const;
 
     QPaintDevice* device_ = nullptr;

@@ -28,6 +28,23 @@ inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
 
+// System colours: 0x80000000 plus the platform's colour index; they show the classic
+// standard scheme.
+inline constexpr TColor kSystemColorFlag = 0x80000000;
+inline constexpr TColor clScrollBar = kSystemColorFlag | 0;
+inline constexpr TColor clActiveCaption = kSystemColorFlag | 2;
+inline constexpr TColor clWindow = kSystemColorFlag | 5;
+inline constexpr TColor clWindowText = kSystemColorFlag | 8;
+inline constexpr TColor clHighlight = kSystemColorFlag | 13;
+inline constexpr TColor clHighlightText = kSystemColorFlag | 14;
+inline constexpr TColor clBtnFace = kSystemColorFlag | 15;
+inline constexpr TColor clBtnShadow = kSystemColorFlag | 16;
+inline constexpr TColor clGrayText = kSystemColorFlag | 17;
+inline constexpr TColor clBtnText = kSystemColorFlag | 18;
+inline constexpr TColor clBtnHighlight = kSystemColorFlag | 20;
+inline constexpr TColor clInfoText = kSystemColorFlag | 23;
+inline constexpr TColor clInfoBk = kSystemColorFlag | 24;
+
 inline constexpr TColor kPaletteIndexFlag = 0x01000000;
 inline constexpr TColor kPaletteRelativeFlag = 0x02000000;
 
@@ -58,7 +75,8 @@ using PaletteResolver = std::function<TColor(TColor color)>;
 // Installs resolver (an empty one restores the built-in rule); returns the one replaced.
 PaletteResolver SetPaletteResolver(PaletteResolver resolver);
 
-// The plain 0x00BBGGRR colour a value shows, palette marks resolved.
+// The plain 0x00BBGGRR colour a value shows, palette marks and system colours resolved (an
+// unknown system colour shows black; other high bytes are ignored).
 TColor ColorToRGB(TColor color);
 // The opaque Qt colour a value shows.
 QRgb ColorToQRgb(TColor color);

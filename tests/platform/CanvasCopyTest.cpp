@@ -94,6 +94,18 @@ TEST(CanvasCopies, DrawAndStretchDrawUseTheCopyMode) {
     EXPECT_EQ(PictureOf(target), "\nYYYY\nYYYY\nGRRG\nGRRG\n");
 }
 
+TEST(CanvasCopies, HugeTargetsCostOnlyWhatShows) {
+    TBitmap source(3, 1);
+    source.Canvas().SetPixel(0, 0, clRed);
+    TBitmap target(6, 2);
+    target.Canvas().StretchBlt(0, 0, 1 << 30, 1 << 30, source.Canvas(), 0, 0, 3, 1,
+                               TCopyMode::cmSrcCopy);
+    EXPECT_EQ(PictureOf(target), "\nRRRRRR\nRRRRRR\n"); // every pixel shows source pixel 0
+    target.Canvas().BitBlt(-5, 0, 0x7FFFFFFF, 0x7FFFFFFF, source.Canvas(), 0, 0,
+                           TCopyMode::cmSrcCopy);
+    EXPECT_EQ(PictureOf(target), "\nKKKKKK\nKKKKKK\n"); // source x 5.. lies outside it
+}
+
 IconImage iconImage(int size, const std::function<QRgb(int, int)>& color,
                     const std::function<bool(int, int)>& invert = nullptr) {
     IconImage image;
@@ -146,6 +158,9 @@ TEST(CanvasIcons, DrawIconUsesTheStandardSize) {
 
     target.Canvas().DrawIcon(0, 0, IconObject{}); // an empty icon draws nothing
     EXPECT_EQ(target.Canvas().Pixel(0, 0), clWhite);
+
+    target.Canvas().DrawIconEx(0, 0, icon, 1 << 30, 1 << 30); // only what shows is scaled
+    EXPECT_EQ(target.Canvas().Pixel(39, 39), clBlue);
 }
 
 } // namespace
