@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrom {
@@ -9,6 +10,7 @@ namespace kestrom {
 namespace {
 
 constexpr int kPixelsPerInch = 96;
+constexpr int kMaxPixelHeight = 2048;
 
 // MulDiv: rounded, halves away from zero.
 int mulDiv(int value, int numerator, int denominator) {
@@ -55,6 +57,7 @@ void TFont::SetHeight(int height) {
 }
 
 void TFont::SetSize(int points) {
+    points = std::clamp(points, -kMaxPixelHeight, kMaxPixelHeight);
     SetHeight(-mulDiv(points, kPixelsPerInch, 72));
 }
 
@@ -85,14 +88,19 @@ QFont TFont::ToQFont() const {
     font.setItalic((style_ & fsItalic) != 0);
     font.setUnderline((style_ & fsUnderline) != 0);
     font.setStrikeOut((style_ & fsStrikeOut) != 0);
+    // Heights beyond any screen are drawn at the largest size kept.
+    const int height = height_ < 0 ? (height_ < -kMaxPixelHeight ? kMaxPixelHeight : -height_)
+                                   : std::clamp(height_, 1, kMaxPixelHeight);
     if (height_ < 0) {
-        font.setPixelSize(-height_);
+        font.setPixelSize(height);
         return font;
     }
-    // A cell height: the largest em whose line still fits the cell.
-    int pixels = height_;
+    // A cell height: the largest em whose line still fits the cell, found from an estimate.
+    font.setPixelSize(height);
+    const int cell = std::max(1, QFontMetrics(font).height());
+    int pixels = std::max(1, height * height / cell + 1);
     font.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(font).height() > height_) {
+    while (pixels > 1 && QFontMetrics(font).height() > height) {
         --pixels;
         font.setPixelSize(pixels);
     }

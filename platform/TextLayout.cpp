@@ -95,24 +95,59 @@ bool isBlank(const Cell& cell) {
     return cell.ch == u' ';
 }
 
+// The end of the word that starts at or after from (leading blanks belong to the word).
+std::size_t wordEndAfter(const Cells& cells, std::size_t from) {
+    while (from < cells.size() && isBlank(cells[from]))
+        ++from;
+    while (from < cells.size() && !isBlank(cells[from]))
+        ++from;
+    return from;
+}
+
+// The end of the longest run of whole words from start that fits maxWidth (at least one
+// word). Widths grow with the words, so the end is found by doubling and halving: long texts
+// cost a few measurements a line, not one a word.
+std::size_t fittingEnd(const Cells& cells, std::size_t start, const LineBuilder& builder,
+                       int maxWidth) {
+    std::vector<std::size_t> ends{wordEndAfter(cells, start)};
+    const auto available = [&](std::size_t k) {
+        while (ends.size() <= k && ends.back() < cells.size())
+            ends.push_back(wordEndAfter(cells, ends.back()));
+        return k < ends.size();
+    };
+    const auto fits = [&](std::size_t k) {
+        return builder.build(cells, start, ends[k]).width <= maxWidth;
+    };
+    std::size_t good = 0;
+    std::size_t bad = 0;
+    for (std::size_t step = 1;; step *= 2) {
+        const std::size_t k = good + step;
+        if (!available(k)) {
+            bad = ends.size();
+            break;
+        }
+        if (!fits(k)) {
+            bad = k;
+            break;
+        }
+        good = k;
+    }
+    while (bad - good > 1) {
+        const std::size_t mid = good + (bad - good) / 2;
+        if (fits(mid))
+            good = mid;
+        else
+            bad = mid;
+    }
+    return ends[good];
+}
+
 // Greedy breaking at blanks; blanks at a break belong to neither line.
 void wrapInto(std::vector<TextLine>& lines, const Cells& cells, const LineBuilder& builder,
               int maxWidth) {
     std::size_t start = 0;
     do {
-        std::size_t end = start;
-        std::size_t fit = start;
-        while (end < cells.size()) {
-            std::size_t wordEnd = end;
-            while (wordEnd < cells.size() && isBlank(cells[wordEnd]))
-                ++wordEnd;
-            while (wordEnd < cells.size() && !isBlank(cells[wordEnd]))
-                ++wordEnd;
-            if (fit > start && builder.build(cells, start, wordEnd).width > maxWidth)
-                break;
-            fit = wordEnd;
-            end = wordEnd;
-        }
+        const std::size_t fit = fittingEnd(cells, start, builder, maxWidth);
         lines.push_back(builder.build(cells, start, fit));
         start = fit;
         while (start < cells.size() && isBlank(cells[start]))

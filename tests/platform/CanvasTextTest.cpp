@@ -94,6 +94,21 @@ TEST(CanvasText, WordBreakFitsTheBoxWidth) {
     }
 }
 
+TEST(CanvasText, LongTextsWrapIntoWholeLines) {
+    TBitmap bitmap = surface();
+    TCanvas& c = bitmap.Canvas();
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += QStringLiteral("word ");
+    const int h = c.TextHeight(QStringLiteral("X"));
+    const int perLine = c.TextWidth(QStringLiteral("word word word"));
+    const TRect narrow = measure(c, text, DT_WORDBREAK, perLine);
+    EXPECT_EQ(narrow.Height(), (20000 + 2) / 3 * h);
+    EXPECT_EQ(narrow.Width(), perLine);
+    const TRect wide = measure(c, text, DT_WORDBREAK, 1 << 30);
+    EXPECT_EQ(wide.Height(), h);
+}
+
 TEST(CanvasText, AlignmentPlacesEachLineInTheBox) {
     const QString text = QStringLiteral("Mix");
     const auto drawn = [&](unsigned flags, int x, int y) {
