@@ -1,5 +1,6 @@
 #include "controls/TLabel3D.h"
 #include "controls/TQNButton.h"
+#include "controls/TQNHeader.h"
 #include "controls/TQNScrollBox.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,19 @@ TEST(TLabel3D, AsAButtonItFollowsTheHeldLeftButton) {
     label.DispatchMouseUp(TMouseButton::mbLeft, 0, 60, 5); // released outside: stays raised
     EXPECT_EQ(label.LabelStyle(), TLabelStyle::lsRaised);
     EXPECT_EQ(downs, 0); // the label's own events are not raised as a button
+}
+
+TEST(TQNHeader, SizingReportsTheSectionAndNeitherEraseIsDrawn) {
+    TQNHeader header;
+    header.SetSections({{QStringLiteral("Name"), 100}, {QStringLiteral("Size"), 60}});
+    std::vector<std::pair<int, int>> sized;
+    header.OnSized = [&](int index, int width) { sized.emplace_back(index, width); };
+    header.SetSectionWidth(1, -3);
+    header.SetSectionWidth(2, 50); // no such section
+    ASSERT_EQ(sized.size(), 1u);
+    EXPECT_EQ(sized[0], (std::pair{1, 0}));
+    EXPECT_EQ(header.EraseBackgroundMessage(), 0); // swallowed, not answered as handled
+    EXPECT_EQ(TQNScrollBox().EraseBackgroundMessage(), 1);
 }
 
 class ScrollBoxTest : public ::testing::Test {
