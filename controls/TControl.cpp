@@ -32,11 +32,15 @@ void TControl::SetVisible(bool visible) {
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_)
         return;
-    if (parent_ != nullptr)
+    if (parent_ != nullptr) {
         parent_->RemoveChild(this);
+        parent_->ChildChanged();
+    }
     parent_ = parent;
-    if (parent_ != nullptr)
+    if (parent_ != nullptr) {
         parent_->InsertChild(this);
+        parent_->ChildChanged();
+    }
 }
 
 void TControl::Invalidate() {

@@ -134,6 +134,9 @@ void TQNButton::LoadAnimation() {
 
 void TQNButton::Paint() {
     TCanvas& c = Canvas();
+    // Before the face covers it: the snapshot is the background the key colour shows.
+    if (style_ == S::fsBitMap && transparent_)
+        takeSnapshot();
     c.Pen().Assign(pen_);
     c.Brush().Assign(brush_);
     c.Brush().SetColor(color_);
@@ -258,7 +261,6 @@ void TQNButton::drawBitmapFace(const TRect& box) {
                      picture.height(), TCopyMode::cmSrcCopy);
     } else {
         const KeyMasks masks = MakeKeyMasks(picture);
-        takeSnapshot();
         if (!parentSnapshot_.isNull()) {
             c.BitBlt(0, 0, box.Right, box.Bottom, parentSnapshot_, Left(), Top(),
                      TCopyMode::cmSrcCopy);

@@ -65,6 +65,8 @@ void TZudImage::Paint() {
         return;
     const int pw = picture_.Width();
     const int ph = picture_.Height();
+    if (pw <= 0 || ph <= 0)
+        return; // an icon without a drawable image
     const QImage work = transparent_ && picture_.IsBitmap() ? workBitmap(background) : QImage();
     const auto drawAt = [&](int x, int y) {
         if (!work.isNull())

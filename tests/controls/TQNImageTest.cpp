@@ -144,6 +144,24 @@ TEST(TZudImage, TransparentPaintsTheKeyInTheParentsColour) {
     EXPECT_EQ(hex(form.at(3, 3)), hex(clRed));
 }
 
+TEST(TZudImage, ACentredTransparentPictureKeepsItsWholeArea) {
+    PaletteModuleScope palette;
+    TestForm form(30, 30, Bg);
+    form.SetBrushColor(clYellow);
+    TZudImage image;
+    image.SetParent(&form);
+    image.SetBounds(0, 0, 20, 20);
+    image.SetCenter(true);
+    image.SetTransparent(true);
+    image.SetPicture(bitmapPicture(picture()));
+    image.PaintMessage(&form.Surface());
+    // The 6 x 4 picture sits at (7, 8): its ink at (1, 1) and (5, 3) shows, its key is yellow.
+    EXPECT_EQ(hex(form.at(8, 9)), hex(clRed));
+    EXPECT_EQ(hex(form.at(12, 11)), hex(clRed));
+    EXPECT_EQ(hex(form.at(7, 8)), hex(clYellow));
+    EXPECT_EQ(hex(form.at(2, 2)), hex(Bg)); // outside the picture nothing is drawn
+}
+
 TEST(TQNImageFace, PictureInsideTheBevelsClearOfTheRightAndBottomOnes) {
     PaletteModuleScope palette;
     TestForm form(40, 40, Bg);
