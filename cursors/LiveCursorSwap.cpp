@@ -36,7 +36,10 @@ void freePreviousSwap(Display* display, Atom property) {
         return;
     Atom name = None;
     const char* text = XFixesGetCursorName(display, id, &name);
-    if (text && QByteArray(text) == "kestrom-live")
+    const bool ours = text && QByteArray(text) == "kestrom-live";
+    if (text)
+        XFree(const_cast<char*>(text)); // handed over by the library: ours to free
+    if (ours)
         XKillClient(display, id);
 }
 
