@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
-          qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev
+          qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev icoutils
           libx11-dev libxcursor-dev libxfixes-dev xvfb xauth x11-xserver-utils x11-apps)
 
 missing=()
