@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace kestrom {
 
 // On a running X display ($DISPLAY), replaces every cursor of the given names with the one the
@@ -10,7 +12,8 @@ namespace kestrom {
 // theme's arrow. False when there is no display or it lacks XFixes.
 class LiveCursorSwap {
 public:
-    static bool Swap(const QString& theme, const QStringList& names);
+    // One list of names per role, the role's main name first.
+    static bool Swap(const QString& theme, const std::vector<QStringList>& roles);
 };
 
 } // namespace kestrom

@@ -17,7 +17,7 @@ void XcursorThemeInstaller::SetSystemCursor(const HCURSOR& cursor, int id) {
 void XcursorThemeInstaller::Flush() {
     wrote_ = false;
     std::vector<ThemeCursorFile> files;
-    QStringList names;
+    std::vector<QStringList> names;
     for (const int id : XcursorNames::SystemCursors()) {
         const auto it = staged_.find(id);
         if (it == staged_.end())
@@ -27,7 +27,7 @@ void XcursorThemeInstaller::Flush() {
             continue;
         const QStringList all = XcursorNames::ForSystemCursor(id);
         files.push_back({all.first(), bytes, all.mid(1)});
-        names += all;
+        names.push_back(all);
     }
     staged_.clear();
     if (files.empty())

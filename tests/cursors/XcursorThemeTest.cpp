@@ -142,18 +142,25 @@ TEST(XcursorTheme, SymbolicLinksInItsPlacesAreNeverFollowed) {
     const QString kept =
         elsewhere.file(QStringLiteral("index.theme"), "[Icon Theme]\nInherits=Other\n");
     QDir().mkpath(CursorThemeFolder::IconsFolder() + QStringLiteral("/default"));
-    ASSERT_TRUE(
-        QFile::link(elsewhere.path(QStringLiteral("theme")), CursorThemeFolder::ThemeFolder()));
     ASSERT_TRUE(QFile::link(kept, ThemeActivation::DefaultIndexFile()));
 
-    XcursorThemeInstaller installer;
-    installer.SetSystemCursor(cursorOf(0xFF00BB00u), 32512);
-    installer.Flush();
-
-    EXPECT_FALSE(installer.LastFlushWrote());
-    EXPECT_TRUE(QDir(elsewhere.path(QStringLiteral("theme"))).isEmpty());
+    // The theme is written; the linked default index is left as it is.
+    XcursorThemeInstaller first;
+    first.SetSystemCursor(cursorOf(0xFF00BB00u), 32512);
+    first.Flush();
+    EXPECT_TRUE(first.LastFlushWrote());
     EXPECT_EQ(readFile(kept), "[Icon Theme]\nInherits=Other\n");
     EXPECT_TRUE(QFileInfo(ThemeActivation::DefaultIndexFile()).isSymLink());
+
+    // A theme folder that is a link is not written into.
+    ASSERT_TRUE(QDir(CursorThemeFolder::ThemeFolder()).removeRecursively());
+    ASSERT_TRUE(
+        QFile::link(elsewhere.path(QStringLiteral("theme")), CursorThemeFolder::ThemeFolder()));
+    XcursorThemeInstaller second;
+    second.SetSystemCursor(cursorOf(0xFF00BB00u), 32512);
+    second.Flush();
+    EXPECT_FALSE(second.LastFlushWrote());
+    EXPECT_TRUE(QDir(elsewhere.path(QStringLiteral("theme"))).isEmpty());
 }
 
 } // namespace

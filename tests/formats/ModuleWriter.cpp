@@ -38,16 +38,16 @@ struct Built {
     QList<Resource> groups;
 };
 
-// The group directories and icon images of the specs, icon IDs counting from firstIconId.
-Built build(const QList<IconGroupSpec>& specs, std::uint16_t firstIconId) {
+// The group directories and icon images of the wanted groups, icon IDs counting from firstIconId.
+Built build(const QList<IconGroupSpec>& wanted, std::uint16_t firstIconId) {
     Built out;
     std::uint16_t iconId = firstIconId;
-    for (const IconGroupSpec& spec : specs) {
+    for (const IconGroupSpec& want : wanted) {
         QByteArray group;
         W::put16(group, 0);
         W::put16(group, 1);
-        W::put16(group, static_cast<std::uint32_t>(spec.icoFiles.size()));
-        for (const QByteArray& ico : spec.icoFiles) {
+        W::put16(group, static_cast<std::uint32_t>(want.icoFiles.size()));
+        for (const QByteArray& ico : want.icoFiles) {
             const std::uint32_t size = static_cast<std::uint8_t>(ico[14]) |
                                        (static_cast<std::uint8_t>(ico[15]) << 8) |
                                        (static_cast<std::uint8_t>(ico[16]) << 16);
@@ -58,7 +58,7 @@ Built build(const QList<IconGroupSpec>& specs, std::uint16_t firstIconId) {
             out.icons.append({QString(), iconId, ico.mid(offset, size)});
             ++iconId;
         }
-        out.groups.append({spec.name, spec.id, group});
+        out.groups.append({want.name, want.id, group});
     }
     return out;
 }
