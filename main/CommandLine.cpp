@@ -4,10 +4,10 @@
 #include "main/Console.h"
 #include "main/CursorCommands.h"
 #include "main/ExitCode.h"
-#include "main/ListCommand.h"
-#include "main/InstallCommand.h"
 #include "main/IconsCommand.h"
+#include "main/InstallCommand.h"
 #include "main/LibraryCommand.h"
+#include "main/ListCommand.h"
 #include "main/RegCommand.h"
 #include "main/SearchCommand.h"
 

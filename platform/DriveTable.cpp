@@ -205,7 +205,7 @@ const DriveTable& DriveTable::current() {
     auto it = cache.find(key);
     if (it == cache.end()) {
         auto table = std::make_unique<DriveTable>(setting.isNull() ? fromMounts(readMountTable())
-                                                                : fromSetting(key));
+                                                                   : fromSetting(key));
         if (!setting.isNull())
             attachLabels(table->drives_, parseMounts(readMountTable()));
         it = cache.emplace(key, std::move(table)).first;

@@ -8,7 +8,7 @@ namespace {
 TEST(DriveTable, ReadsTheVariableFormat) {
     const DriveTable table =
         DriveTable::fromSetting(QStringLiteral("C=/srv/c:3;d=/mnt/stick:2;E=/mnt/a:b:4:Backup;"
-                                            "bad;F=relative:3;G=/srv/g"));
+                                               "bad;F=relative:3;G=/srv/g"));
     ASSERT_EQ(table.drives().size(), 4u);
     EXPECT_EQ(table.find(u'c')->hostRoot, QStringLiteral("/srv/c"));
     EXPECT_EQ(table.find(u'D')->type, DRIVE_REMOVABLE);
