@@ -4,9 +4,11 @@
 #include "controls/KeyMasks.h"
 #include "controls/OutlineFigure.h"
 #include "controls/PatternTile.h"
+#include "controls/PlayAniSource.h"
 #include "controls/ShortCutText.h"
 #include "controls/TQNScrollBox.h"
 #include "messages/Delay.h"
+#include "platform/ShellIcons.h"
 #include "platform/TRegion.h"
 
 #include <QPoint>
@@ -19,8 +21,14 @@ namespace {
 
 using S = TFaceStyle;
 
+// The shell's first icon of a file, as the button shows it.
+IconObject firstIconOf(const QString& file) {
+    const HICON icon = ExtractIconA(file, 0);
+    return icon ? *icon : IconObject{};
+}
+
 TQNButton::IconExtractor& iconExtractor() {
-    static TQNButton::IconExtractor extractor;
+    static TQNButton::IconExtractor extractor = firstIconOf;
     return extractor;
 }
 
@@ -67,7 +75,7 @@ bool sinksWhenPressed(TBtnStyle style) {
 
 } // namespace
 
-TQNButton::TQNButton() {
+TQNButton::TQNButton() : aniSource_(std::make_unique<PlayAniSource>()) {
     SetBounds(0, 0, 65, 65);
     brush_.OnChange = [this] { Invalidate(); };
     pen_.OnChange = [this] { Invalidate(); };
@@ -75,7 +83,7 @@ TQNButton::TQNButton() {
 }
 
 void TQNButton::SetIconExtractor(IconExtractor extractor) {
-    iconExtractor() = std::move(extractor);
+    iconExtractor() = extractor ? std::move(extractor) : IconExtractor(firstIconOf);
 }
 
 void TQNButton::SetIcon(const IconObject& icon) {

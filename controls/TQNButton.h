@@ -90,6 +90,8 @@ public:
     void SetAniSource(std::unique_ptr<TAniSource> source) { aniSource_ = std::move(source); }
     void LoadAnimation();
     void StepAnimation();
+    // Where first icons come from (the shell's, unless a test gives another); an empty
+    // function restores the shell's.
     static void SetIconExtractor(IconExtractor extractor);
 
     void Paint() override;

@@ -1,5 +1,6 @@
 #include "main/LibraryCommand.h"
 
+#include "cursors/CursorRoles.h"
 #include "formats/CursorLibrary.h"
 #include "formats/CursorSlotSink.h"
 #include "formats/EResourceError.h"
@@ -21,7 +22,10 @@ class PrintingSink : public CursorSlotSink {
 public:
     explicit PrintingSink(Console& console) : console_(console) {}
     void assign(int slot, const QString& file) override {
-        console_.writeOut(QStringLiteral("slot %1: %2\n").arg(slot).arg(file).toUtf8());
+        console_.writeOut(QStringLiteral("slot %1 %2: %3\n")
+                              .arg(slot)
+                              .arg(CursorRoles::bySlot(slot).name, file)
+                              .toUtf8());
     }
 
 private:

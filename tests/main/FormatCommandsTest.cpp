@@ -106,8 +106,8 @@ TEST(FormatCommands, LibraryPrintsEachSlotsNewFile) {
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 15);
-    EXPECT_EQ(lines[0], QStringLiteral("slot 1: C:\\Data\\kestrom\\00000001.CUR"));
-    EXPECT_EQ(lines[14], QStringLiteral("slot 15: C:\\Data\\kestrom\\00000015.CUR"));
+    EXPECT_EQ(lines[0], QStringLiteral("slot 1 Busy: C:\\Data\\kestrom\\00000001.CUR"));
+    EXPECT_EQ(lines[14], QStringLiteral("slot 15 Link Select: C:\\Data\\kestrom\\00000015.CUR"));
 
     const ProgramRun bad = kestrom({"library", put("bad.cul", "not a module")});
     EXPECT_EQ(bad.code, 2);
