@@ -42,34 +42,34 @@ QString ItemText::StoredName(const QString& text) {
     return text.mid(kNameStart, bar - kNameStart);
 }
 
+int ItemText::FieldAfterBar(const QString& text, qsizetype offset, int width) {
+    const qsizetype bar = Bar(text);
+    return bar < 0 ? 0 : NumberAt(text, bar + offset, width);
+}
+
 int ItemText::Icon(const QString& text) {
     const qsizetype bar = Bar(text);
     return bar >= 0 && bar + 1 < text.size() ? text[bar + 1].unicode() : 0;
 }
 
 int ItemText::Attr(const QString& text) {
-    const qsizetype bar = Bar(text);
-    return bar < 0 ? 0 : NumberAt(text, bar + 2, 6);
+    return FieldAfterBar(text, 2, 6);
 }
 
 int ItemText::Time(const QString& text) {
-    const qsizetype bar = Bar(text);
-    return bar < 0 ? 0 : NumberAt(text, bar + 8, 11);
+    return FieldAfterBar(text, 8, 11);
 }
 
 int ItemText::Size(const QString& text) {
-    const qsizetype bar = Bar(text);
-    return bar < 0 ? 0 : NumberAt(text, bar + 19, 11);
+    return FieldAfterBar(text, 19, 11);
 }
 
 int ItemText::Open(const QString& text) {
-    const qsizetype bar = Bar(text);
-    return bar < 0 ? 0 : NumberAt(text, bar + 30, 1);
+    return FieldAfterBar(text, 30, 1);
 }
 
 int ItemText::Level(const QString& text) {
-    const qsizetype bar = Bar(text);
-    return bar < 0 ? 0 : NumberAt(text, bar + 31, 1);
+    return FieldAfterBar(text, 31, 1);
 }
 
 QString ItemText::Key(const QString& text) {

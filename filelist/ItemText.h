@@ -20,6 +20,8 @@ public:
     // Offset of the "|" that ends the stored name, -1 if none. The fields after it have a
     // fixed width, so it is found from the end: a host name may itself hold "|".
     static qsizetype Bar(const QString& text);
+    // The number of width digits at offset past the bar; 0 for a text without one.
+    static int FieldAfterBar(const QString& text, qsizetype offset, int width);
     static QChar Kind(const QString& text);
     static QString StoredName(const QString& text);
     static int Icon(const QString& text);
